@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs, from Debian's packages, whatever the build needs and is not there yet.
+set -euo pipefail
+
+packages=(
+  g++ cmake make
+  zlib1g-dev
+  libgtest-dev libgmock-dev
+  nlohmann-json3-dev libcli11-dev
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

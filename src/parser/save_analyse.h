@@ -1,0 +1,17 @@
+// SaveAnalyse: walks a save image section by section into a fresh GameModel.
+//
+// Failure policy of this layer: the parser never fails. It fills what it can; when
+// the body ends before the parser does, the rest reads as zeros, every loop stops,
+// and model.Damage says where the data ran out.
+#pragma once
+
+#include <memory>
+
+#include "model/game_model.h"
+#include "saveio/save_image.h"
+
+namespace varnak {
+
+std::unique_ptr<GameModel> SaveAnalyse(const SaveImage& image, const GameScoreFactors& factors);
+
+}  // namespace varnak

@@ -1,0 +1,115 @@
+// The game's fixed vocabulary and constants.
+//
+// A save stores only indices; every view turns them into names, costs, eras and
+// power values through these tables. Each table is indexed from 0 and its order
+// is part of the save format, so entries must never be reordered or removed.
+// Look-ups are unchecked: callers validate the ranges they depend on.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+namespace varnak::reference {
+
+inline constexpr std::size_t kLeaderCount = 53;
+inline constexpr std::size_t kNationCount = 36;
+inline constexpr std::size_t kEraCount = 7;
+inline constexpr std::size_t kTechCount = 92;
+inline constexpr std::size_t kBuildingCount = 159;
+inline constexpr std::size_t kPlotTypeCount = 4;
+inline constexpr std::size_t kTerrainCount = 9;
+inline constexpr std::size_t kFeatureCount = 6;
+inline constexpr std::size_t kBonusCount = 35;
+inline constexpr std::size_t kVictoryCount = 7;
+inline constexpr std::size_t kGameOptionCount = 24;
+inline constexpr std::size_t kMPOptionCount = 5;
+inline constexpr std::size_t kMonthCount = 12;
+inline constexpr std::size_t kCivicCount = 25;
+
+// Technology eras count from 1; era e is named by EraNames[e - 1].
+inline constexpr int32_t kFirstTechEra = 1;
+inline constexpr int32_t kLastTechEra = 7;
+// Repeatable; how often a team researched it is kept apart from the tech flags.
+inline constexpr std::size_t kFutureTech = 91;
+
+template <std::size_t N>
+using NameList = std::array<std::string_view, N>;
+
+struct TTechInfoRec {
+  std::string_view TechName;  // also matched as a substring of player messages
+  int32_t TechBaseCost;       // before difficulty, map, speed, era and team scaling
+  int32_t TechEra;            // kFirstTechEra..kLastTechEra
+  int32_t TechPower;          // summed over known technologies for the power figure
+};
+
+struct TBuildingInfoRec {
+  std::string_view BuildingKey;  // upper case with underscores
+  int32_t BuildingPower;         // per building of this type in a city
+};
+
+// Column indices of a LeaderPersonalityTable row. Memory kind k sits in
+// column MemoryPercent + k.
+enum PersonalityColumn : std::size_t {
+  BaseAttitude = 0,
+  WarmongerRespect = 1,
+  WorseRankAttitude = 2,
+  BetterRankAttitude = 3,
+  CloseBordersLimit = 4,
+  LostWarAttitude = 5,
+  AtWarDivisor = 6,
+  AtWarLimit = 7,
+  AtPeaceDivisor = 8,
+  AtPeaceLimit = 9,
+  SameReligionBase = 10,
+  SameReligionDivisor = 11,
+  SameReligionLimit = 12,
+  DifferentReligionBase = 13,
+  DifferentReligionDivisor = 14,
+  DifferentReligionLimit = 15,
+  BonusTradeDivisor = 16,
+  BonusTradeLimit = 17,
+  OpenBordersDivisor = 18,
+  OpenBordersLimit = 19,
+  DefensivePactDivisor = 20,
+  DefensivePactLimit = 21,
+  ShareWarBase = 22,
+  ShareWarDivisor = 23,
+  ShareWarLimit = 24,
+  FavoriteCivicBase = 25,
+  FavoriteCivicDivisor = 26,
+  FavoriteCivicLimit = 27,
+  FavoriteCivic = 28,  // index into CivicCodes, kNoFavoriteCivic when none
+  MemoryPercent = 29,  // memory kind 0
+};
+
+inline constexpr std::size_t kFirstMemoryColumn = MemoryPercent;
+inline constexpr std::size_t kMemoryKindCount = 33;
+inline constexpr std::size_t kPersonalityColumnCount = kFirstMemoryColumn + kMemoryKindCount;
+inline constexpr int32_t kNoFavoriteCivic = -1;
+
+constexpr std::size_t MemoryColumn(std::size_t memoryKind) {
+  return kFirstMemoryColumn + memoryKind;
+}
+
+using PersonalityRow = std::array<int32_t, kPersonalityColumnCount>;
+
+extern const NameList<kLeaderCount> LeaderNames;   // index = leader index
+extern const NameList<kNationCount> NationNames;   // index = nation index
+extern const NameList<kEraCount> EraNames;
+extern const std::array<TTechInfoRec, kTechCount> TechnologyTable;
+extern const std::array<TBuildingInfoRec, kBuildingCount> BuildingTypeTable;
+extern const NameList<kPlotTypeCount> PlotTypeNames;
+extern const NameList<kTerrainCount> TerrainNames;
+extern const NameList<kFeatureCount> FeatureNames;
+extern const NameList<kBonusCount> BonusNames;
+extern const NameList<kVictoryCount> VictoryNames;  // 0 "Loss" is not a victory
+extern const NameList<kGameOptionCount> GameOptionNames;
+extern const NameList<kMPOptionCount> MPOptionNames;
+extern const NameList<kMonthCount> MonthNames;      // 0 "Jan"
+extern const NameList<kCivicCount> CivicCodes;
+// Row = leader index, same order as LeaderNames.
+extern const std::array<PersonalityRow, kLeaderCount> LeaderPersonalityTable;
+
+}  // namespace varnak::reference

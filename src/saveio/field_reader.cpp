@@ -1,0 +1,83 @@
+#include "saveio/field_reader.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace varnak {
+
+void FieldReader::NoteEnd(int64_t wantedEnd) {
+  if (wantedEnd > DataEnd() && !exhausted_) {
+    exhausted_ = true;
+    exhaustedSection_ = section_;
+  }
+}
+
+void FieldReader::Take(uint8_t* out, size_t n) {
+  std::memset(out, 0, n);
+  const int64_t end = cursor_ + static_cast<int64_t>(n);
+  if (cursor_ >= 0 && cursor_ < DataEnd()) {
+    const int64_t available = std::min<int64_t>(static_cast<int64_t>(n), DataEnd() - cursor_);
+    std::memcpy(out, data_.data() + cursor_, static_cast<size_t>(available));
+  }
+  NoteEnd(end);
+  cursor_ = end;
+}
+
+void FieldReader::Skip(int64_t bytes) {
+  if (bytes <= 0) return;
+  // Once past the end nothing is read any more; keep the cursor from drifting far.
+  const int64_t end = cursor_ + bytes;
+  NoteEnd(end);
+  cursor_ = exhausted_ ? std::min(end, DataEnd() + 1) : end;
+}
+
+int32_t FieldReader::ReadInt() {
+  uint8_t b[4];
+  Take(b, 4);
+  return static_cast<int32_t>(uint32_t{b[0]} | uint32_t{b[1]} << 8 | uint32_t{b[2]} << 16 |
+                              uint32_t{b[3]} << 24);
+}
+
+int16_t FieldReader::ReadShort() {
+  uint8_t b[2];
+  Take(b, 2);
+  return static_cast<int16_t>(static_cast<uint16_t>(b[0] | b[1] << 8));
+}
+
+uint8_t FieldReader::ReadChar() {
+  uint8_t b;
+  Take(&b, 1);
+  return b;
+}
+
+std::string FieldReader::ReadStr() {
+  const int32_t n = ReadInt();
+  if (n < 1 || n >= kMaxTextLength) return {};
+  std::string text(static_cast<size_t>(n), '\0');
+  Take(reinterpret_cast<uint8_t*>(text.data()), static_cast<size_t>(n));
+  text.resize(std::strlen(text.c_str()));
+  return text;
+}
+
+std::string FieldReader::ReadUStr() {
+  const int32_t n = ReadInt();
+  if (n < 1 || n >= kMaxTextLength) return {};
+  // A text of one character is always wide; otherwise a second byte below 20 means
+  // the high byte of a wide first character.
+  uint8_t second = 0;
+  if (cursor_ + 1 >= 0 && cursor_ + 1 < DataEnd()) second = data_[static_cast<size_t>(cursor_ + 1)];
+  const bool wide = n == 1 || second < 20;
+  const size_t count = static_cast<size_t>(n);
+  std::string text(count, '\0');
+  if (!wide) {
+    Take(reinterpret_cast<uint8_t*>(text.data()), count);
+  } else {
+    std::string raw(count * 2, '\0');
+    Take(reinterpret_cast<uint8_t*>(raw.data()), count * 2);
+    for (size_t i = 0; i < count; ++i) text[i] = raw[i * 2];
+  }
+  text.resize(std::strlen(text.c_str()));
+  return text;
+}
+
+}  // namespace varnak

@@ -1,0 +1,66 @@
+// Typed readers over the save image, in the order the game wrote its fields.
+//
+// Readers check before they move: a field that reaches past the image's last byte
+// reads as zeros from there on, nothing outside the image is touched, and the first
+// such read is remembered (offset and section) so the user can be told where the
+// save ends. Counted loops ask More() so that no count from the file makes them run
+// on past the data.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "saveio/save_image.h"
+
+namespace varnak {
+
+// Texts of this many characters or more are refused: the length field is read and
+// the content is not skipped.
+inline constexpr int32_t kMaxTextLength = 16768;
+
+class FieldReader {
+ public:
+  explicit FieldReader(const SaveImage& image)
+      : data_(image.Bytes.data(), static_cast<size_t>(image.ImageLength)) {}
+  explicit FieldReader(std::span<const uint8_t> data) : data_(data) {}
+
+  int64_t Cursor() const { return cursor_; }
+  void SetCursor(int64_t at) { cursor_ = at; }
+
+  int32_t ReadInt();
+  int16_t ReadShort();
+  uint8_t ReadChar();
+  uint8_t ReadBool() { return ReadChar(); }
+  std::string ReadStr();   // 8-bit text
+  std::string ReadUStr();  // 16-bit or 8-bit text, low bytes kept
+
+  // Passes over fields that are not kept, without looking at them.
+  void Skip(int64_t bytes);
+  void SkipInts(int64_t count) { Skip(count * 4); }
+  void SkipShorts(int64_t count) { Skip(count * 2); }
+  void SkipBools(int64_t count) { Skip(count); }
+  void SkipUStr() { (void)ReadUStr(); }
+
+  // False once a field reached past the end of the data: loops stop.
+  bool More() const { return !exhausted_; }
+  bool Exhausted() const { return exhausted_; }
+  int64_t DataEnd() const { return static_cast<int64_t>(data_.size()); }
+
+  // The section whose name an end-of-data report will carry.
+  void SetSection(const char* name) { section_ = name; }
+  const char* ExhaustedSection() const { return exhaustedSection_; }
+
+ private:
+  // Copies `n` bytes at the cursor into `out`, zero past the end; advances.
+  void Take(uint8_t* out, size_t n);
+  void NoteEnd(int64_t wantedEnd);
+
+  std::span<const uint8_t> data_;
+  int64_t cursor_ = 0;
+  bool exhausted_ = false;
+  const char* section_ = "the save header";
+  const char* exhaustedSection_ = nullptr;
+};
+
+}  // namespace varnak

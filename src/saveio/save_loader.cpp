@@ -1,0 +1,200 @@
+#include "saveio/save_loader.h"
+
+#include <zlib.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <limits>
+#include <sys/stat.h>
+
+namespace varnak {
+namespace {
+
+int32_t ReadLE32(std::span<const uint8_t> raw, size_t at) {
+  uint32_t v = uint32_t{raw[at]} | uint32_t{raw[at + 1]} << 8 | uint32_t{raw[at + 2]} << 16 |
+               uint32_t{raw[at + 3]} << 24;
+  return static_cast<int32_t>(v);
+}
+
+std::string Quoted(const std::string& name) { return "\"" + name + "\""; }
+
+// zlib's own words for a return code, preferring the stream's message.
+std::string ZlibReason(int code, const z_stream& zs) {
+  if (zs.msg != nullptr) return zs.msg;
+  const char* text = zError(code);
+  return text != nullptr ? text : "unknown zlib error " + std::to_string(code);
+}
+
+struct Chunk {
+  size_t Offset;
+  size_t Length;
+};
+
+// The chunk list that starts with the length field just before the stream. A length
+// that reaches past the end of the file is cut at the end. `terminator` is the
+// offset of the closing length field (below 1), or the file's size when the file
+// ends inside the list.
+std::vector<Chunk> GatherChunks(std::span<const uint8_t> raw, size_t firstLengthField,
+                                size_t& terminator) {
+  std::vector<Chunk> chunks;
+  size_t at = firstLengthField;
+  terminator = raw.size();
+  while (at + 4 <= raw.size()) {
+    int32_t length = ReadLE32(raw, at);
+    if (length < 1) {
+      terminator = at;
+      break;
+    }
+    size_t data = at + 4;
+    size_t available = raw.size() - data;
+    size_t take = std::min(static_cast<size_t>(length), available);
+    if (take > 0) chunks.push_back({data, take});
+    at = data + static_cast<size_t>(length);
+    if (take < static_cast<size_t>(length)) break;
+  }
+  return chunks;
+}
+
+// Inflates the chunks, one after another, into `out` from `out.size()` on.
+// Returns an empty string on success, else zlib's reason. A stream that ends before
+// its end mark is no error: the body is what was inflated so far.
+std::string InflateChunks(std::span<const uint8_t> raw, const std::vector<Chunk>& chunks,
+                          std::vector<uint8_t>& out, size_t packedSize) {
+  z_stream zs{};
+  int rc = inflateInit(&zs);
+  if (rc != Z_OK) return ZlibReason(rc, zs);
+
+  const size_t base = out.size();
+  // Most saves inflate to about eight times their packed size.
+  size_t capacity = std::min<size_t>(std::max<size_t>(packedSize * 8, 1 << 16),
+                                     static_cast<size_t>(kMaxInflatedBody));
+  out.resize(base + capacity);
+  size_t produced = 0;
+  std::string error;
+  bool finished = false;
+
+  for (size_t c = 0; c < chunks.size() && !finished && error.empty(); ++c) {
+    zs.next_in = const_cast<Bytef*>(raw.data() + chunks[c].Offset);
+    zs.avail_in = static_cast<uInt>(chunks[c].Length);
+    while (zs.avail_in > 0 || zs.avail_out == 0) {
+      if (produced == capacity) {
+        if (capacity >= static_cast<size_t>(kMaxInflatedBody)) {
+          error = "its body inflates to more than 128 MiB, more than any save holds";
+          break;
+        }
+        capacity = std::min(capacity * 2, static_cast<size_t>(kMaxInflatedBody));
+        out.resize(base + capacity);
+      }
+      zs.next_out = out.data() + base + produced;
+      zs.avail_out = static_cast<uInt>(capacity - produced);
+      const uInt before = zs.avail_out;
+      rc = inflate(&zs, Z_NO_FLUSH);
+      produced += before - zs.avail_out;
+      if (rc == Z_STREAM_END) {
+        finished = true;
+        break;
+      }
+      if (rc == Z_BUF_ERROR) break;  // needs more input than this chunk has
+      if (rc != Z_OK) {
+        error = ZlibReason(rc == Z_NEED_DICT ? Z_DATA_ERROR : rc, zs);
+        break;
+      }
+      if (zs.avail_in == 0 && zs.avail_out > 0) break;
+    }
+  }
+  inflateEnd(&zs);
+  out.resize(base + produced);
+  return error;
+}
+
+}  // namespace
+
+int32_t FindStreamStart(std::span<const uint8_t> raw) {
+  if (raw.size() < 4) return -1;
+  const size_t last = raw.size() - 4;
+  const uint8_t* begin = raw.data();
+  const uint8_t* p = begin;
+  while (true) {
+    const void* hit = std::memchr(p, 0x78, last + 1 - static_cast<size_t>(p - begin));
+    if (hit == nullptr) return -1;
+    p = static_cast<const uint8_t*>(hit);
+    if (p[1] == 0x9C) return static_cast<int32_t>(p - begin);
+    if (static_cast<size_t>(p - begin) == last) return -1;
+    ++p;
+  }
+}
+
+LoadedSave BuildSaveImage(std::span<const uint8_t> raw, const std::string& displayName) {
+  LoadedSave result;
+  const std::string file = "The file " + Quoted(displayName);
+  if (raw.empty()) {
+    result.Error = file + " is empty.";
+    return result;
+  }
+  if (static_cast<int64_t>(raw.size()) > kMaxSaveFileSize) {
+    result.Error = file + " is too large to be a save (over 1 GiB).";
+    return result;
+  }
+  const int32_t headerLength = FindStreamStart(raw);
+  if (headerLength < 8) {
+    result.Error = file + " is not a save: no compressed game data was found in it.";
+    return result;
+  }
+
+  size_t terminator = 0;
+  const auto chunks = GatherChunks(raw, static_cast<size_t>(headerLength) - 4, terminator);
+  size_t packed = 0;
+  for (const Chunk& c : chunks) packed += c.Length;
+  if (packed == 0) {
+    result.Error = file + " could not be inflated: its compressed game data is empty.";
+    return result;
+  }
+
+  SaveImage& image = result.Image;
+  image.Bytes.assign(raw.begin(), raw.begin() + headerLength);
+  std::memcpy(image.Bytes.data() + headerLength - 4, "BODY", 4);
+  const std::string reason = InflateChunks(raw, chunks, image.Bytes, packed);
+  if (!reason.empty()) {
+    result.Error = file + " could not be inflated: " + reason + ".";
+    result.Image = SaveImage{};
+    return result;
+  }
+  image.Bytes.insert(image.Bytes.end(), raw.begin() + static_cast<std::ptrdiff_t>(terminator),
+                     raw.end());
+  image.HeaderLength = headerLength;
+  image.ImageLength = static_cast<int32_t>(image.Bytes.size());
+  result.Ok = true;
+  return result;
+}
+
+LoadedSave LoadSaveFile(const std::string& path) {
+  LoadedSave failed;
+  std::ifstream in(path, std::ios::binary);
+  struct stat st{};
+  if (!in || ::stat(path.c_str(), &st) != 0) {
+    failed.Error = "Cannot open the file " + Quoted(path) + ": " + std::strerror(errno) + ".";
+    return failed;
+  }
+  if (S_ISDIR(st.st_mode)) {
+    failed.Error = "Cannot open the file " + Quoted(path) + ": it is a folder.";
+    return failed;
+  }
+  if (st.st_size > kMaxSaveFileSize) {
+    failed.Error = "The file " + Quoted(path) + " is too large to be a save (over 1 GiB).";
+    return failed;
+  }
+  std::vector<uint8_t> raw(static_cast<size_t>(st.st_size));
+  in.read(reinterpret_cast<char*>(raw.data()), static_cast<std::streamsize>(raw.size()));
+  raw.resize(static_cast<size_t>(in.gcount()));
+  if (in.bad()) {
+    failed.Error = "Cannot read the file " + Quoted(path) + ".";
+    return failed;
+  }
+  LoadedSave result = BuildSaveImage(raw, path);
+  result.ModifiedUnixSeconds = static_cast<int64_t>(st.st_mtime);
+  return result;
+}
+
+}  // namespace varnak

@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include "support/case_name.h"
+
+#include <string>
+
+#include "saveio/text.h"
+#include "support/byte_writer.h"
+
+namespace varnak {
+namespace {
+
+struct MacroCase {
+  const char* name;
+  std::string in;
+  std::string out;
+};
+
+class CutMacrosCase : public testing::TestWithParam<MacroCase> {};
+
+TEST_P(CutMacrosCase, RemovesMarkup) { EXPECT_EQ(CutMacros(GetParam().in), GetParam().out); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, CutMacrosCase,
+    testing::Values(MacroCase{"ClosingOutsideMarkupIsKept", "a<b>c>d", "ac>d"},
+                    MacroCase{"UnclosedDropsTheRest", "x<y", "x"},
+                    MacroCase{"NoNesting", "a<b<c>d>e", "ad>e"},
+                    MacroCase{"OnlyMarkupBecomesEmpty", "<color=1,2,3><link>", ""},
+                    MacroCase{"Plain", "Aurelia founded Roma", "Aurelia founded Roma"},
+                    MacroCase{"Empty", "", ""},
+                    MacroCase{"StopsAtZeroByte", std::string("ab\0<c>", 6), "ab"},
+                    MacroCase{"TooLongIsRefused", std::string(16768, 'a'), ""}),
+    fixture::CaseName());
+
+SaveImage ImageOf(const std::vector<uint8_t>& bytes) {
+  SaveImage image;
+  image.Bytes = bytes;
+  image.ImageLength = static_cast<int32_t>(bytes.size());
+  image.HeaderLength = 0;
+  return image;
+}
+
+TEST(FindUStr, ComparesOnlyTheLowBytesOfWideCharacters) {
+  fixture::ByteWriter w;
+  w.Raw("xxSxexsxsxixoxnx");  // the high bytes are never looked at
+  w.UStr(fixture::UText("Session"));
+  const SaveImage image = ImageOf(w.Bytes());
+  EXPECT_EQ(FindUStr(image, "Session", 1), 2);
+  EXPECT_EQ(FindUStr(image, "Session", 3), 20);
+  EXPECT_EQ(FindUStr(image, "Session", 21), 0);
+  EXPECT_EQ(FindUStr(image, "Session", 500), 0);
+}
+
+TEST(FindUStr, AMatchMustFitInsideTheImage) {
+  // "Ses" wide, cut before its last character's low byte could be compared.
+  const SaveImage image = ImageOf({0, 'S', 0, 'e', 0, 's'});
+  EXPECT_EQ(FindUStr(image, "Ses", 1), 1);
+  const SaveImage cut = ImageOf({0, 'S', 0, 'e', 0});
+  EXPECT_EQ(FindUStr(cut, "Ses", 1), 0);
+}
+
+}  // namespace
+}  // namespace varnak
