@@ -15,12 +15,16 @@ std::unique_ptr<GameModel> SaveAnalyse(const SaveImage& image, const GameScoreFa
   parser::ParseContext ctx{image, reader, m};
   parser::ReadSaveHeader(ctx);
   parser::ReadGameRecord(ctx);
+  parser::ReadMap(ctx);
+  parser::ReadTeams(ctx);
+  parser::ReadPlayers(ctx);
 
   if (reader.Exhausted()) {
     m.Damage.Damaged = true;
     m.Damage.Offset = reader.DataEnd();
     m.Damage.Section = reader.ExhaustedSection();
   }
+  parser::PostProcess(ctx);
   return model;
 }
 

@@ -18,5 +18,18 @@ void ScanSessions(const SaveImage& image, GameModel& model);
 
 void ReadSaveHeader(ParseContext& ctx);
 void ReadGameRecord(ParseContext& ctx);
+void ReadMap(ParseContext& ctx);
+void ReadTeams(ParseContext& ctx);
+
+// The 19 player records, each read in one pass: head, cities, tail.
+void ReadPlayers(ParseContext& ctx);
+// The head of player record `slot`, up to its number of cities. Returns the record's
+// first field, which decides the layout of one block of the tail.
+int32_t ReadPlayerHead(ParseContext& ctx, int slot);
+void ReadCities(ParseContext& ctx, int slot);
+void ReadPlayerTail(ParseContext& ctx, int slot, int32_t recordFlag);
+
+// Derived totals, once everything is read.
+void PostProcess(ParseContext& ctx);
 
 }  // namespace varnak::parser

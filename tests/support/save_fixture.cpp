@@ -213,6 +213,9 @@ std::vector<uint8_t> WriteBody(const SaveFixture& save) {
   g_pattern = 1000;  // the same fixture always gives the same bytes
   ByteWriter w;
   WriteGameRecord(w, save.Game);
+  WriteMap(w, save.Map);
+  for (const TeamFixture& team : save.Teams) WriteTeam(w, team);
+  for (int slot = 0; slot < 19; ++slot) WritePlayer(w, save.Players[static_cast<size_t>(slot)], slot);
   w.Raw(save.BodyTail);
   return w.Take();
 }

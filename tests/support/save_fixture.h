@@ -15,6 +15,9 @@
 
 #include "support/byte_writer.h"
 #include "support/container.h"
+#include "support/fixture_map.h"
+#include "support/fixture_players.h"
+#include "support/fixture_teams.h"
 
 namespace varnak::fixture {
 
@@ -103,6 +106,9 @@ struct GameRecordFixture {
 struct SaveFixture {
   HeaderFixture Header;
   GameRecordFixture Game;
+  MapFixture Map;
+  std::array<TeamFixture, 19> Teams{};
+  std::array<PlayerFixture, 19> Players{};
   // Bytes after the last section the analyzer reads.
   std::vector<uint8_t> BodyTail;
 
