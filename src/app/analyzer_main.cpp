@@ -1,35 +1,53 @@
-// Until the window exists: load a save and print what was read.
-#include <cstdio>
+// The analyzer until its desktop window exists: loads a save into the window and
+// prints what the window shows, control by control.
+#include <iostream>
 #include <string>
+#include <type_traits>
 
-#include "parser/save_analyse.h"
-#include "saveio/save_loader.h"
+#include "app/window_report.h"
+#include "ui/form.h"
+
+namespace {
+
+class ConsoleHost : public varnak::ui::FormHost {
+ public:
+  explicit ConsoleHost(std::string file) : file_(std::move(file)) {}
+  std::optional<std::string> ChooseSaveFile() override { return file_; }
+  void ShowError(const std::string& message) override { std::cerr << "Error: " << message << "\n"; }
+  void ShowWarning(const std::string& message) override { std::cerr << "Warning: " << message << "\n"; }
+
+ private:
+  std::string file_;
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2) {
-    std::fprintf(stderr, "usage: varnak-analyzer SAVE\n");
+  using namespace varnak::ui;
+  if (argc != 2) {
+    std::cerr << "usage: varnak-analyzer SAVE\n";
     return 2;
   }
-  const std::string path = argv[1];
-  varnak::LoadedSave loaded = varnak::LoadSaveFile(path);
-  if (!loaded.Ok) {
-    std::fprintf(stderr, "%s\n", loaded.Error.c_str());
-    return 1;
-  }
-  auto m = varnak::SaveAnalyse(loaded.Image, varnak::GameScoreFactors{});
-  std::printf("Path: %s\n", path.c_str());
-  std::printf("Save version %d, game \"%s\", map script \"%s\"\n", m->SaveVersion,
-              m->GameName.c_str(), m->MapScript.c_str());
-  std::printf("Current turn %d/%d, year %d %s, game score %d\n", m->CurrentTurn,
-              m->EstimatedEndTurn, m->CurrentYear, m->CurrentMonth.c_str(), m->GameScore);
-  for (int p = 0; p < varnak::kSlotCount; ++p) {
-    const auto& slot = m->SlotTable[static_cast<size_t>(p)];
-    if (!slot.SlotName.empty())
-      std::printf("  slot %2d: %s (team %d)\n", p, slot.SlotName.c_str(), slot.SlotTeam);
-  }
-  std::printf("Replay messages: %zu, sessions: %d\n", m->ReplayLog.size(), m->SessionCount);
-  if (m->Damage.Damaged)
-    std::printf("The save looks damaged: the data ends at 0x%llX, inside %s.\n",
-                static_cast<unsigned long long>(m->Damage.Offset), m->Damage.Section.c_str());
+  ConsoleHost host(argv[1]);
+  TForm1 form(host);
+  form.UserLoad();
+  if (!form.LastLoad().Ok) return 1;
+  std::cout << form.Caption << "\n";
+  form.ForEachControl([&](std::string_view name, auto& c) {
+    using C = std::decay_t<decltype(c)>;
+    if constexpr (std::is_same_v<C, EditControl> || std::is_same_v<C, LabelControl>) {
+      if (!c.Text.empty()) std::cout << name << ": " << c.Text << "\n";
+    } else if constexpr (std::is_same_v<C, ListControl>) {
+      for (const auto& item : c.Items) std::cout << name << ": " << item << "\n";
+    } else if constexpr (std::is_same_v<C, LogControl>) {
+      for (const auto& line : c.Lines) std::cout << name << ": " << line.Text << "\n";
+    } else if constexpr (std::is_same_v<C, GridControl>) {
+      for (int r = 0; r < c.Rows; ++r) {
+        std::cout << name << ":";
+        for (int col = 0; col < c.Columns; ++col) std::cout << " | " << c.Cell(col, r);
+        std::cout << "\n";
+      }
+    }
+  });
   return 0;
 }

@@ -1,0 +1,118 @@
+// The state of the window's controls, without any toolkit: what each control shows.
+// Texts are UTF-8; save texts are turned from Latin-1 into UTF-8 when a view writes
+// them (Latin1ToUtf8).
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace varnak::ui {
+
+struct Color {
+  uint8_t R = 0, G = 0, B = 0;
+  friend bool operator==(const Color&, const Color&) = default;
+};
+
+inline constexpr Color kBlack{0, 0, 0};
+inline constexpr Color kRed{255, 0, 0};
+inline constexpr Color kGreen{0, 128, 0};
+inline constexpr Color kBlue{0, 0, 255};
+inline constexpr Color kPurple{128, 0, 128};
+inline constexpr Color kGrey{128, 128, 128};
+inline constexpr Color kOlive{128, 128, 0};
+
+struct EditControl {
+  std::string Text;
+  Color FontColor = kBlack;
+  bool Visible = true;
+  bool ReadOnly = false;  // shown, but not for the user to change
+};
+
+// A label whose text a view writes.
+struct LabelControl {
+  std::string Text;
+  Color FontColor = kBlack;
+  bool Visible = true;
+};
+
+struct ListControl {
+  std::vector<std::string> Items;
+};
+
+struct LogLine {
+  std::string Text;
+  Color LineColor = kBlack;
+};
+
+// A rich-text box with a colour per line.
+struct LogControl {
+  std::vector<LogLine> Lines;
+  void Clear() { Lines.clear(); }
+  void Add(std::string text, Color color) { Lines.push_back({std::move(text), color}); }
+};
+
+struct SelectControl {
+  std::vector<std::string> Items;
+  int Selected = -1;
+  std::string Text;        // what the box shows (for editable boxes: what was typed)
+  bool Visible = true;
+  bool Editable = false;   // accepts typed text
+  void Clear() {
+    Items.clear();
+    Selected = -1;
+    Text.clear();
+  }
+  void Select(int index) {
+    Selected = index >= 0 && index < static_cast<int>(Items.size()) ? index : -1;
+    Text = Selected >= 0 ? Items[static_cast<size_t>(Selected)] : std::string();
+  }
+};
+
+struct CheckControl {
+  std::string Caption;
+  bool Checked = false;
+  bool Visible = true;
+};
+
+struct GridControl {
+  int Columns = 0;
+  int Rows = 0;
+  std::vector<int> ColumnWidths;
+  std::vector<std::string> CellText;  // row by row
+
+  GridControl() = default;
+  GridControl(int columns, int rows)
+      : Columns(columns), Rows(rows), ColumnWidths(static_cast<size_t>(columns), 64),
+        CellText(static_cast<size_t>(columns * rows)) {}
+  std::string& Cell(int column, int row) {
+    return CellText[static_cast<size_t>(row * Columns + column)];
+  }
+  const std::string& Cell(int column, int row) const {
+    return CellText[static_cast<size_t>(row * Columns + column)];
+  }
+};
+
+struct ChartSeries {
+  std::string Title;
+  Color LineColor = kBlack;
+  bool InLegend = true;
+  std::vector<std::pair<int32_t, int32_t>> Points;
+};
+
+inline constexpr int kSeriesCount = 19;
+
+struct ChartControl {
+  int32_t AxisMin = 0;
+  int32_t AxisMax = 0;
+  std::array<ChartSeries, kSeriesCount> Series;
+};
+
+struct Page {
+  std::string Caption;
+  bool Visible = true;
+};
+
+}  // namespace varnak::ui

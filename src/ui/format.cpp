@@ -1,0 +1,138 @@
+#include "ui/format.h"
+
+#include <cerrno>
+#include <clocale>
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <locale.h>
+
+namespace varnak::ui {
+namespace {
+
+locale_t CLocale() {
+  static const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+  return c;
+}
+
+// "-0.00" and the like become " 0.00": same width, no sign.
+void DropMinusOfZero(std::string& s) {
+  for (size_t i = 0; i < s.size(); ++i) {
+    if (s[i] != '-') continue;
+    size_t j = i + 1;
+    bool point = false;
+    bool zeroOnly = true;
+    while (j < s.size() && (s[j] == '0' || s[j] == '.' || (s[j] >= '1' && s[j] <= '9'))) {
+      if (s[j] == '.') point = true;
+      if (s[j] >= '1' && s[j] <= '9') zeroOnly = false;
+      ++j;
+    }
+    if (point && zeroOnly && j > i + 1) s[i] = ' ';
+  }
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+std::string Format(const char* format, ...) {
+  const locale_t previous = uselocale(CLocale());
+  va_list args;
+  va_start(args, format);
+  va_list copy;
+  va_copy(copy, args);
+  const int n = std::vsnprintf(nullptr, 0, format, copy);
+  va_end(copy);
+  std::string out(n > 0 ? static_cast<size_t>(n) : 0, '\0');
+  if (n > 0) std::vsnprintf(out.data(), out.size() + 1, format, args);
+  va_end(args);
+  uselocale(previous);
+  DropMinusOfZero(out);
+  return out;
+}
+
+std::string Latin1ToUtf8(std::string_view latin1) {
+  std::string out;
+  out.reserve(latin1.size());
+  for (char ch : latin1) {
+    const auto c = static_cast<unsigned char>(ch);
+    if (c < 0x80) {
+      out.push_back(static_cast<char>(c));
+    } else {
+      out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    }
+  }
+  return out;
+}
+
+int32_t StrToInt(const std::string& text) {
+  const ConvertError error("'" + text + "' is not a valid integer value");
+  size_t i = 0;
+  while (i < text.size() && text[i] == ' ') ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  if (i == text.size()) throw error;
+  int64_t value = 0;
+  for (; i < text.size(); ++i) {
+    if (!IsDigit(text[i])) throw error;
+    value = value * 10 + (text[i] - '0');
+    if (value > int64_t{2147483648}) throw error;
+  }
+  if (negative) value = -value;
+  if (value > 2147483647 || value < -2147483648LL) throw error;
+  return static_cast<int32_t>(value);
+}
+
+double StrToFloat(const std::string& text) {
+  const ConvertError error("'" + text + "' is not a valid floating point value");
+  size_t i = 0;
+  while (i < text.size() && text[i] == ' ') ++i;
+  // Only plain decimal notation: digits, one point, an optional exponent.
+  size_t j = i;
+  if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
+  size_t digits = 0;
+  while (j < text.size() && IsDigit(text[j])) ++j, ++digits;
+  if (j < text.size() && text[j] == '.') {
+    ++j;
+    while (j < text.size() && IsDigit(text[j])) ++j, ++digits;
+  }
+  if (digits == 0) throw error;
+  if (j < text.size() && (text[j] == 'e' || text[j] == 'E')) {
+    ++j;
+    if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
+    size_t exponentDigits = 0;
+    while (j < text.size() && IsDigit(text[j])) ++j, ++exponentDigits;
+    if (exponentDigits == 0) throw error;
+  }
+  if (j != text.size()) throw error;
+  const std::string number = text.substr(i);
+  const locale_t previous = uselocale(CLocale());
+  errno = 0;
+  char* end = nullptr;
+  const double value = std::strtod(number.c_str(), &end);
+  const bool overflow = errno == ERANGE && (value > 1.0 || value < -1.0);
+  uselocale(previous);
+  if (overflow) throw error;
+  return value;
+}
+
+std::string PaddedYear(int32_t year) {
+  if (year < 0) return Format("%5lldBC", -static_cast<long long>(year));
+  if (year == 0) return "   1AD";
+  return Format("%5dAD", year);
+}
+
+std::string PlainYear(int32_t year) {
+  if (year < 0) return Format("%lldBC", -static_cast<long long>(year));
+  if (year == 0) return "1AD";
+  return Format("%dAD", year);
+}
+
+std::string HoursMinutesSeconds(int32_t seconds) {
+  const int32_t minutes = seconds / 60;
+  // A precision on an integer is a minimum number of digits, zero-padded.
+  return Format("%6d:%.2d:%.2d", minutes / 60, minutes % 60, seconds % 60);
+}
+
+}  // namespace varnak::ui

@@ -1,0 +1,41 @@
+// Number formatting and the conversions of the window's edit boxes.
+//
+// Numbers always use "." as the decimal separator, whatever the locale, and a real
+// that rounds to zero is shown without a minus sign: a player reads "-0.00" as a
+// fault.
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace varnak::ui {
+
+// printf-style formatting in the C locale.
+std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+// Save texts are 8-bit: byte n is the character U+00nn.
+std::string Latin1ToUtf8(std::string_view latin1);
+
+// The error report of a conversion that failed, worded as the window words it.
+class ConvertError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// A decimal integer with optional leading spaces and sign; anything else throws
+// ConvertError "'<text>' is not a valid integer value".
+int32_t StrToInt(const std::string& text);
+// A real with "." as separator, optional leading spaces; else ConvertError
+// "'<text>' is not a valid floating point value".
+double StrToFloat(const std::string& text);
+
+// The year of a date: "%5dBC" / "   1AD" / "%5dAD" (padded) or without padding.
+std::string PaddedYear(int32_t year);
+std::string PlainYear(int32_t year);
+
+// "%6d:%02.2d:%02.2d" of the hours, minutes and seconds of `seconds`.
+std::string HoursMinutesSeconds(int32_t seconds);
+
+}  // namespace varnak::ui

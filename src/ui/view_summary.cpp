@@ -1,0 +1,280 @@
+// PrintData: the Base, Map, Leaders, Teams, Replay and Terrain pages, the session
+// count, the player selectors; then the other views and the two score calculations.
+#include <string_view>
+
+#include "analysis/calendar.h"
+#include "model/wrapping.h"
+#include "reference/reference_tables.h"
+#include "ui/form.h"
+#include "ui/format.h"
+
+namespace varnak::ui {
+namespace {
+
+size_t At(int32_t i) { return static_cast<size_t>(i); }
+
+bool ValidTeam(int32_t t) { return t >= 0 && t < kSlotCount; }
+
+// A name from a table, or "Unknown" for an index the table does not have.
+template <size_t N>
+std::string NameOf(const std::array<std::string_view, N>& table, int32_t index) {
+  return index >= 0 && At(index) < N ? std::string(table[At(index)]) : "Unknown";
+}
+
+std::string Pick(int32_t value, std::initializer_list<const char*> names, const char* other) {
+  return value >= 0 && At(value) < names.size() ? names.begin()[value] : other;
+}
+
+std::string GameStatus(const GameModel& m) {
+  if (m.GameState == 0) return "Incomplete";
+  switch (m.VictoryType) {
+    case -1: return "Loss";
+    case 1: return "Time";
+    case 2: return "Conquest";
+    case 3: return "Domination";
+    case 4: return "Culture";
+    case 5: return "Space";
+    case 6: return "Diplomatic";
+    default: return "Unknown";
+  }
+}
+
+bool IsSessionText(std::string_view text) {
+  return text.find("Session") != std::string_view::npos ||
+         text.find("\xD1\xE5\xF1\xF1\xE8\xFF") != std::string_view::npos ||
+         text.find("Lancement de la session") != std::string_view::npos;
+}
+
+Color ReplayColor(const TReplayMsgRec& msg) {
+  if (IsSessionText(msg.Text)) return kPurple;
+  switch (msg.Kind) {
+    case 34: return kGrey;
+    case 36: return kBlue;
+    case 37: return kGreen;
+    case 38: return kRed;
+    default: return kBlack;
+  }
+}
+
+// Whether player 0's team has met the team of `player` (a team the table does not
+// have has met nobody).
+bool MetByPlayer0(const GameModel& m, int32_t player) {
+  const int32_t team = m.GetTeam(player);
+  return ValidTeam(team) && m.TeamHasMet[0][At(team)] != 0;
+}
+
+}  // namespace
+
+void TForm1::ClearLeadersGrid() {
+  for (int row = 1; row < 20; ++row) {
+    LeadersGrid.Cell(0, row) = Format("%2d", row);
+    for (int c = 1; c < 11; ++c) LeadersGrid.Cell(c, row) = " ";
+    for (int c = 0; c < 10; ++c) TeamsGrid.Cell(c, row) = " ";
+  }
+}
+
+void TForm1::PrintData() {
+  PrintSummary();
+
+  DrawPlayerLog();
+  DrawGraph();
+  PrintPlayerInfo();
+  PrintLeaderAttitude();
+
+  const GameModel& m = *model_;
+  const bool analysis = m.SlotTable[0].SlotFifthText.empty() &&
+                        m.SlotTable[1].SlotFifthText.empty() && m.GameType < 3;
+  if (analysis) {
+    ScoreCalc();
+    OrdoScoreCalc();
+  }
+  for (int page = 2; page < kPageCount; ++page) Pages[static_cast<size_t>(page)].Visible = analysis;
+
+  CountTerrain();
+}
+
+void TForm1::PrintSummary() {
+  const GameModel& m = *model_;
+  // Dates shown by the views do not move the turn count the graph draws.
+  int32_t scratchElapsed = m.ElapsedTurns;
+
+  // ---- Base ----
+  Edit3.Text = Format("%4d/%3d", m.CurrentTurn, m.EstimatedEndTurn);
+  Edit4.Text = PaddedYear(m.CurrentYear) + " " + m.CurrentMonth;
+  Edit5.Text = HoursMinutesSeconds(m.PlayingSeconds);
+  Edit6.Text = Format("%6d", m.GameScore);
+  Edit8.Text = LevelString(m.DifficultyLevel);
+  Edit7.Text = GameStatus(m);
+  TurnLimitE.Text = Format("%12d", m.TurnLimit);
+  TurnTimeLeftE.Text = HoursMinutesSeconds(WrapSub(m.CutoffSlice, m.TurnSlice) / 4);
+  Edit9.Text = Format("%6d", m.SessionCount);
+
+  // ---- Map ----
+  SaveFlagE.Text = Format("%8d", m.SaveFlag);
+  GameTypeE.Text = Format("%8d", m.GameType);
+  GameNameE.Text = Latin1ToUtf8(m.GameName);
+  MapScriptE.Text = Latin1ToUtf8(m.MapScript);
+  WorldSizeE.Text = Pick(m.WorldSize, {"Duel", "Tiny", "Small", "Standart", "Large", "Huge"}, "Unknown");
+  ClimateE.Text = Pick(m.Climate, {"Temperate", "Tropical", "Arid", "Rocky", "Cold"}, "Unknown");
+  SeaLevelE.Text = Pick(m.SeaLevel, {"Low", "Medium", "High"}, "Unknown");
+  EraE.Text = Pick(m.StartEra,
+                   {"Ancient", "Classical", "Medieval", "Renaissance", "Industrial", "Modern", "Future"},
+                   "Unknown");
+  GameSpeedE.Text = Pick(m.GameSpeed, {"Marathon", "Epic", "Normal", "Quick"}, "Unknown");
+  CalenderE.Text = Format("%8d", m.Calendar);
+  MapSizeE.Text = Format("%4d x %d", m.MapWidth, m.MapHeight);
+  LatitudesE.Text = Format("%5d ; %d", m.LatitudeB, m.LatitudeA);
+  LandTilesE.Text = Format("%8d", m.LandTileCount);
+  OwnedTilesE.Text = Format("%8d", m.OwnedTileCount);
+  WrapXE.Text = m.WrapX != 0 ? " Yes" : "  No";
+  WrapYE.Text = m.WrapY != 0 ? " Yes" : "  No";
+  {
+    std::string month;
+    const int32_t year = Turn2Date(m.GameSpeed, m.StartTurn, month, scratchElapsed);
+    StartTurnDateE.Text =
+        Format("%6d/%s %s", m.StartTurn, PlainYear(year).c_str(), month.c_str());
+  }
+  PitbossTurnTimeE.Text = Format("%8d", m.PitbossTurnTime);
+  MaxCityEliminationE.Text = Format("%8d", m.MaxCityElimination);
+  AdvancedStartPointsE.Text = Format("%8d", m.AdvancedStartPoints);
+
+  GameOptionBox.Items.clear();
+  for (size_t i = 0; i < m.GameOptions.size(); ++i)
+    if (m.GameOptions[i] != 0) GameOptionBox.Items.emplace_back(reference::GameOptionNames[i]);
+  MPOptionBox.Items.clear();
+  for (size_t i = 0; i < m.MPOptions.size(); ++i)
+    if (m.MPOptions[i] != 0) MPOptionBox.Items.emplace_back(reference::MPOptionNames[i]);
+  VictoryConditionBox.Items.clear();
+  for (size_t i = 1; i < m.VictoryConditions.size(); ++i)
+    if (m.VictoryConditions[i] != 0) VictoryConditionBox.Items.emplace_back(reference::VictoryNames[i]);
+
+  // ---- Leaders ----
+  const bool restricted = m.RestrictedView > 0;
+  const bool namesOnly = !m.SlotTable[0].SlotFifthText.empty() && restricted;
+  ClearLeadersGrid();
+  for (int32_t i = 0; i < kSlotCount; ++i) {
+    const TLeaderInfoRec& slot = m.SlotTable[At(i)];
+    const int row = i + 1;
+    if (namesOnly) {
+      LeadersGrid.Cell(1, row) = Latin1ToUtf8(slot.SlotName);
+      continue;
+    }
+    if (!MetByPlayer0(m, i) && m.RestrictedView != 0) continue;
+    LeadersGrid.Cell(1, row) = Latin1ToUtf8(slot.SlotName);
+    if (slot.SlotLeader < 0) continue;
+    LeadersGrid.Cell(2, row) = NameOf(reference::LeaderNames, slot.SlotLeader);
+    LeadersGrid.Cell(3, row) = m.PlayerAlive[At(i)] != 0 ? Format("%7d", m.PlayerScore[At(i)]) : "      0";
+    LeadersGrid.Cell(4, row) = Format("%5d (%6.2f%%)", m.PlayerOwnedLand[At(i)], m.PlayerLandShare[At(i)]);
+    LeadersGrid.Cell(5, row) =
+        Format("%5d (%6.2f%%)", m.PlayerTotalPopulation[At(i)], m.PlayerPopulationShare[At(i)]);
+    LeadersGrid.Cell(6, row) = Latin1ToUtf8(slot.SlotNationDescription);
+    LeadersGrid.Cell(7, row) = Latin1ToUtf8(slot.SlotNationAdjective);
+    LeadersGrid.Cell(8, row) = Format("%7d", slot.SlotTeam);
+    LeadersGrid.Cell(9, row) = Format("%7d", m.PlayerLandScore[At(i)]);
+  }
+
+  // ---- Teams ----
+  int row = 1;
+  for (int32_t t = 0; t < kSlotCount; ++t) {
+    for (int32_t p = 0; p < kSlotCount; ++p) {
+      const TLeaderInfoRec& slot = m.SlotTable[At(p)];
+      if (slot.SlotTeam != t) continue;
+      TeamsGrid.Cell(0, row) = Format("%2d", t);
+      if (namesOnly) {
+        TeamsGrid.Cell(1, row) = Latin1ToUtf8(slot.SlotName);
+      } else if (m.TeamHasMet[0][At(t)] != 0 || m.RestrictedView == 0) {
+        TeamsGrid.Cell(1, row) = Latin1ToUtf8(slot.SlotName);
+        if (slot.SlotLeader >= 0) {
+          TeamsGrid.Cell(2, row) = m.PlayerAlive[At(p)] != 0
+                                       ? Format("%5d/%d", m.PlayerScore[At(p)], m.TeamScore[At(t)])
+                                       : "      0";
+          // A divisor of 0 or less leaves nothing to share: the share shows 0.
+          const double landShare =
+              m.LandTileCount > 0
+                  ? static_cast<double>(WrapMul(m.TeamScoredLand[At(t)], 100)) / m.LandTileCount
+                  : 0.0;
+          TeamsGrid.Cell(3, row) = Format("%5d/%d (%6.2f%%)", m.PlayerOwnedLand[At(p)],
+                                          m.TeamScoredLand[At(t)], landShare);
+          const double popShare =
+              m.WorldPopulation > 0
+                  ? static_cast<double>(WrapMul(m.TeamScoredPopulation[At(t)], 100)) / m.WorldPopulation
+                  : 0.0;
+          TeamsGrid.Cell(4, row) = Format("%5d/%d (%6.2f%%)", m.PlayerTotalPopulation[At(p)],
+                                          m.TeamScoredPopulation[At(t)], popShare);
+          for (int32_t j = kSlotCount - 1; j >= 0; --j) {
+            if (m.TeamVassalOf[At(t)][At(j)] != 0) {
+              TeamsGrid.Cell(5, row) = Format("%5d", j);
+              break;
+            }
+          }
+          TeamsGrid.Cell(6, row) = LevelString(slot.SlotDifficulty);
+          TeamsGrid.Cell(7, row) = Pick(slot.SlotStatus, {"Open", "Computer", "Closed", "Human"}, "Closed");
+          TeamsGrid.Cell(8, row) = Pick(slot.SlotClaim, {"Unassigned", "Reserved", "Assigned"}, "Unassigned");
+          TeamsGrid.Cell(9, row) = slot.SlotPlayable != 0 ? "Yes" : "No";
+        }
+      }
+      ++row;
+    }
+  }
+
+  // ---- Replay ----
+  ReplayList.Clear();
+  if (m.RestrictedView == 0) {
+    ReplayList.Lines.reserve(m.ReplayLog.size());
+    for (const TReplayMsgRec& msg : m.ReplayLog) {
+      if (msg.Text.empty()) continue;
+      std::string month;
+      const int32_t year = Turn2Date(m.GameSpeed, msg.Turn, month, scratchElapsed);
+      ReplayList.Add(Format("%4d%s %s %s", msg.Turn, PaddedYear(year).c_str(), month.c_str(),
+                            Latin1ToUtf8(msg.Text).c_str()),
+                     ReplayColor(msg));
+    }
+  }
+
+  // ---- Player 0 ----
+  const TLeaderInfoRec& first = m.SlotTable[0];
+  NickE.Text = Latin1ToUtf8(first.SlotName);
+  LeaderE.Text = NameOf(reference::LeaderNames, first.SlotLeader);
+  CountryE.Text = NameOf(reference::NationNames, first.SlotNation);
+
+  // ---- Player selectors ----
+  for (SelectControl* box : {&PlayerLogSelect, &PlayerInfoSelect, &AttLeaderSel1, &AttLeaderSel2})
+    box->Clear();
+  size_t k = 0;
+  for (int32_t i = 0; i < kSlotCount; ++i) {
+    const std::string& name = m.SlotTable[At(i)].SlotName;
+    if (name.empty() || (!MetByPlayer0(m, i) && m.RestrictedView != 0)) continue;
+    for (SelectControl* box : {&PlayerLogSelect, &PlayerInfoSelect, &AttLeaderSel1, &AttLeaderSel2})
+      box->Items.push_back(Latin1ToUtf8(name));
+    SelectorPlayers[k++] = i;
+  }
+  for (SelectControl* box : {&PlayerLogSelect, &PlayerInfoSelect, &AttLeaderSel1, &AttLeaderSel2})
+    if (box->Selected < 0 && !box->Items.empty()) box->Select(0);
+}
+
+void TForm1::CountTerrain() {
+  const GameModel& m = *model_;
+  PlotTypeCounts = {};
+  TerrainTypeCounts = {};
+  FeatureTypeCounts = {};
+  BonusTypeCounts = {};
+  auto count = [](auto& counts, int16_t code) {
+    if (code >= 0 && static_cast<size_t>(code) < counts.size()) ++counts[static_cast<size_t>(code)];
+  };
+  for (const TPlotRec& plot : m.PlotTable.Cells) {
+    count(PlotTypeCounts, plot.PlotType);
+    count(TerrainTypeCounts, plot.TerrainType);
+    count(FeatureTypeCounts, plot.FeatureType);
+    count(BonusTypeCounts, plot.BonusType);
+  }
+  auto show = [](GridControl& grid, const auto& counts) {
+    for (size_t i = 0; i < counts.size(); ++i)
+      grid.Cell(1, static_cast<int>(i) + 1) = Format("%4d", counts[i]);
+  };
+  show(PlotTypeGrid, PlotTypeCounts);
+  show(TerrainTypeGrid, TerrainTypeCounts);
+  show(FeatureTypeGrid, FeatureTypeCounts);
+  show(BonusTypeGrid, BonusTypeCounts);
+}
+
+}  // namespace varnak::ui
