@@ -269,13 +269,18 @@ void TForm1::LoadFile(const std::string& path) {
   }
   std::unique_ptr<GameModel> fresh = SaveAnalyse(loaded.Image, model_->Factors);
   loaded.Image = SaveImage{};
+  ShowLoadedModel(std::move(fresh), path, FileDate(loaded.ModifiedUnixSeconds));
+}
+
+void TForm1::ShowLoadedModel(std::unique_ptr<GameModel> fresh, const std::string& path,
+                             const std::string& date) {
   model_ = std::move(fresh);
   const GameModel& m = *model_;
   lastLoad_ = {path, true, std::nullopt, {}};
   SelectorPlayers = {};
 
   Edit1.Text = path;
-  Edit2.Text = FileDate(loaded.ModifiedUnixSeconds);
+  Edit2.Text = date;
   ClearScoreTable();
 
   SessionListBox.Items.clear();

@@ -227,6 +227,9 @@ class TForm1 {
 
   // Loads the file at `path` as "Load File" does after its dialog.
   void LoadFile(const std::string& path);
+  // Shows a freshly read model as the end of a load does (tests state models here).
+  void ShowLoadedModel(std::unique_ptr<GameModel> model, const std::string& path,
+                       const std::string& date);
 
  private:
   template <typename Handler>
