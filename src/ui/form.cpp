@@ -274,6 +274,7 @@ void TForm1::LoadFile(const std::string& path) {
 
 void TForm1::ShowLoadedModel(std::unique_ptr<GameModel> fresh, const std::string& path,
                              const std::string& date) {
+  fresh->Factors = model_->Factors;  // the user's factors outlive a load
   model_ = std::move(fresh);
   const GameModel& m = *model_;
   lastLoad_ = {path, true, std::nullopt, {}};

@@ -1,8 +1,54 @@
+// The "Player Log" page: one player's messages in colour, with two filters.
+#include "analysis/calendar.h"
 #include "ui/form.h"
+#include "ui/format.h"
 
 namespace varnak::ui {
+namespace {
 
-void TForm1::DrawPlayerLog() {}
+constexpr int32_t kCityEventKind = 3;
+constexpr int32_t kCombatKind = 5;
+
+Color MessageColour(const TMessageRec& msg) {
+  if (msg.MessageKind == kCombatKind) return kPurple;
+  if (msg.MessageKind == kCityEventKind) return kGreen;
+  switch (msg.MessageColor) {
+    case 8: return kRed;
+    case 33: return kOlive;
+    case 34: return kGrey;
+    case 36: return kBlue;
+    case 37: return kGreen;
+    case 38: return kRed;
+    default: return kBlack;
+  }
+}
+
+}  // namespace
+
+void TForm1::DrawPlayerLog() {
+  const GameModel& m = *model_;
+  int p = PlayerLogSelect.Selected < 0 ? 0 : PlayerLogSelect.Selected;
+  if (p >= kSlotCount || m.SlotTable[static_cast<size_t>(p)].SlotName.empty()) p = kSlotCount - 1;
+  PlayerLog.Clear();
+  if (!m.SlotTable[0].SlotFifthText.empty()) {
+    PlayerLog.Add("Not Available", kRed);
+    return;
+  }
+  int32_t scratchElapsed = m.ElapsedTurns;
+  const auto& messages = m.MessageTable[static_cast<size_t>(p)];
+  PlayerLog.Lines.reserve(messages.size());
+  for (const TMessageRec& msg : messages) {
+    if (msg.MessageText.empty()) continue;
+    if (!ShowCombatsCheckBox.Checked && msg.MessageKind == kCombatKind) continue;
+    if (!ShowCityEventsCheckBox.Checked && msg.MessageKind == kCityEventKind) continue;
+    std::string month;
+    const int32_t year = Turn2Date(m.GameSpeed, msg.MessageTurn, month, scratchElapsed);
+    PlayerLog.Add(Format("%4d%s %s %s", msg.MessageTurn, PaddedYear(year).c_str(), month.c_str(),
+                         Latin1ToUtf8(msg.MessageText).c_str()),
+                  MessageColour(msg));
+  }
+}
+
 void TForm1::ShowCombatsCheckBoxClick() { DrawPlayerLog(); }
 
 }  // namespace varnak::ui

@@ -23,6 +23,47 @@ class RecordingHost : public ui::FormHost {
   void ShowWarning(const std::string& message) override { Warnings.push_back(message); }
 };
 
+// Two named, living players on teams 0 and 1 that have met; slots 2..18 empty,
+// each on its own team. Normal speed, 100 turns played.
+inline GameModel TwoPlayerModel() {
+  GameModel m;
+  for (int p = 0; p < kSlotCount; ++p) {
+    auto& slot = m.SlotTable[static_cast<size_t>(p)];
+    slot.SlotTeam = p;
+    slot.SlotLeader = -1;
+    slot.SlotStatus = 2;
+    m.TeamMemberCount[static_cast<size_t>(p)] = 1;
+    m.TeamHasMet[static_cast<size_t>(p)][static_cast<size_t>(p)] = 1;
+  }
+  auto& a = m.SlotTable[0];
+  a.SlotName = "Aurelia";
+  a.SlotLeader = 24;
+  a.SlotNation = 28;
+  a.SlotNationDescription = "Roman Empire";
+  a.SlotNationAdjective = "Roman";
+  a.SlotDifficulty = 4;
+  a.SlotStatus = 3;
+  a.SlotPlayable = 1;
+  auto& b = m.SlotTable[1];
+  b.SlotName = "Brennus";
+  b.SlotLeader = 6;
+  b.SlotNation = 6;
+  b.SlotNationDescription = "Celtic Empire";
+  b.SlotNationAdjective = "Celtic";
+  b.SlotDifficulty = 4;
+  b.SlotStatus = 1;
+  m.TeamHasMet[0][1] = m.TeamHasMet[1][0] = 1;
+  m.PlayerAlive[0] = m.PlayerAlive[1] = 1;
+  m.PlayerEverAlive[0] = m.PlayerEverAlive[1] = 1;
+  m.TeamAliveCount[0] = m.TeamAliveCount[1] = 1;
+  m.GameSpeed = 2;
+  m.ElapsedTurns = 100;
+  m.CurrentTurn = 100;
+  m.EstimatedEndTurn = 500;
+  m.SessionCount = 1;
+  return m;
+}
+
 struct FormFixture {
   RecordingHost Host;
   ui::TForm1 Form{Host};
