@@ -141,13 +141,13 @@ TEST(Report, AFailedSecondLoadLeavesTheFirstFilesWindowAsItWas) {
   fixture::FormFixture f;
   f.Load(fixture::SaveFixture::Basic(), "first.sav");
   ASSERT_TRUE(f.Form.LastLoad().Ok);
-  const nlohmann::json before = app::WindowState(f.Form)["controls"];
+  const nlohmann::ordered_json before = app::WindowState(f.Form)["controls"];
   const int32_t score = f.Form.Model().GameScore;
   for (const char* bad : {"/nonexistent/x.sav", "/"}) {
     f.Host.NextFile = bad;
     f.Form.UserLoad();
     EXPECT_FALSE(f.Form.LastLoad().Ok);
-    EXPECT_EQ(app::WindowState(f.Form)["controls"], before);
+    EXPECT_TRUE(app::WindowState(f.Form)["controls"] == before);  // (too long to print)
     EXPECT_EQ(f.Form.Model().GameScore, score);
   }
   EXPECT_EQ(f.Host.Errors.size(), 2u);
