@@ -1,28 +1,328 @@
-// Writes the bundled sample save with the project's fixture writer.
+// Writes the bundled sample save with the project's fixture writer: a believable
+// game of seven named players in five teams (one a vassal), a 60 x 40 map, 150
+// turns of history, a replay log with sessions and markup, cities, units and
+// messages that name technologies, combats and city events.
+//
+//   cmake --build build/test --target make-sample-save
+//   build/test/tools/make-sample-save samples/sample-game.sav
+#include <cmath>
 #include <cstdio>
 #include <string>
 
+#include "reference/reference_tables.h"
 #include "support/save_fixture.h"
 
 using namespace varnak::fixture;
+
+namespace {
+
+struct Civ {
+  const char* name;
+  const char* description;
+  const char* adjective;
+  int nation, leader, team, status;
+  int capitalX, capitalY;
+};
+
+constexpr Civ kCivs[7] = {
+    {"Aurelia", "Roman Empire", "Roman", 28, 24, 0, 3, 12, 10},
+    {"Brennus", "Celtic Empire", "Celtic", 6, 6, 1, 1, 44, 8},
+    {"Hatshepsut", "Egyptian Empire", "Egyptian", 8, 20, 2, 1, 14, 30},
+    {"Ragnar", "Viking Empire", "Viking", 32, 39, 3, 1, 48, 31},
+    {"Pacal", "Mayan Empire", "Mayan", 21, 34, 3, 1, 34, 20},
+    {"Mansa Musa", "Malinese Empire", "Malinese", 20, 29, 4, 1, 54, 18},
+    {"Tokugawa", "Japanese Empire", "Japanese", 17, 47, 2, 1, 25, 34},
+};
+constexpr int kWidth = 60;
+constexpr int kHeight = 40;
+constexpr int kTurns = 150;
+
+// A small deterministic generator, so the sample is the same on every machine.
+uint32_t g_seed = 20261210;
+int Roll(int n) {
+  g_seed = g_seed * 1664525u + 1013904223u;
+  return static_cast<int>((g_seed >> 8) % static_cast<uint32_t>(n));
+}
+
+// Two continents and an island, as overlapping ellipses.
+bool IsLand(int x, int y) {
+  auto inside = [&](double cx, double cy, double rx, double ry) {
+    const double dx = (x - cx) / rx, dy = (y - cy) / ry;
+    return dx * dx + dy * dy < 1.0;
+  };
+  return inside(17, 20, 13, 16) || inside(45, 17, 12, 13) || inside(46, 32, 8, 6);
+}
+
+int g_ownedLand[7] = {};
+
+int Owner(int x, int y) {
+  int best = -1;
+  int bestDistance = 7 * 7;
+  for (int c = 0; c < 7; ++c) {
+    const int dx = x - kCivs[c].capitalX, dy = y - kCivs[c].capitalY;
+    const int d = dx * dx + dy * dy;
+    if (d < bestDistance) best = c, bestDistance = d;
+  }
+  return best;
+}
+
+int TechIndex(const char* name) {
+  for (size_t k = 0; k < varnak::reference::kTechCount; ++k)
+    if (varnak::reference::TechnologyTable[k].TechName == name) return static_cast<int>(k);
+  return 0;
+}
+
+void BuildMap(SaveFixture& s) {
+  MapFixture& map = s.Map;
+  map.Width = kWidth;
+  map.Height = kHeight;
+  map.Plots = std::vector<PlotFixture>{};
+  int land = 0, owned = 0;
+  for (int y = 0; y < kHeight; ++y) {
+    for (int x = 0; x < kWidth; ++x) {
+      PlotFixture p;
+      p.X = static_cast<int16_t>(x);
+      p.Y = static_cast<int16_t>(y);
+      if (!IsLand(x, y)) {
+        const bool nearLand = IsLand(x + 1, y) || IsLand(x - 1, y) || IsLand(x, y + 1) || IsLand(x, y - 1);
+        p.PlotType = 3;
+        p.TerrainType = nearLand ? 5 : 6;
+        p.FeatureType = (y < 2 || y > kHeight - 3) ? 0 : -1;  // ice at the poles
+        if (Roll(30) == 0) p.BonusType = static_cast<int16_t>(nearLand ? 10 + Roll(2) * 3 : 31);
+      } else {
+        ++land;
+        const int r = Roll(100);
+        p.PlotType = r < 6 ? 0 : (r < 24 ? 1 : 2);
+        const int band = std::abs(y - kHeight / 2);
+        p.TerrainType = p.PlotType == 0 ? 7 : static_cast<int16_t>(band > 15 ? 3 : (Roll(5) == 0 ? 2 : Roll(2)));
+        if (p.PlotType != 0) {
+          const int f = Roll(10);
+          p.FeatureType = f < 3 ? 4 : (f == 3 && band < 6 ? 1 : (f == 4 && p.TerrainType == 2 ? 3 : -1));
+        }
+        if (Roll(9) == 0) p.BonusType = static_cast<int16_t>(Roll(31));
+        const int o = Owner(x, y);
+        if (o >= 0) {
+          p.Owner = static_cast<uint8_t>(o);
+          ++owned;
+          if (p.PlotType != 3) ++g_ownedLand[o];
+        }
+      }
+      map.Plots->push_back(p);
+    }
+  }
+  map.LandTileCount = land;
+  map.OwnedTileCount = owned;
+}
+
+void BuildReplay(SaveFixture& s) {
+  auto& replay = s.Game.Replay;
+  replay.push_back({0, {}, "Session 1: Aurelia joined the game", 2});
+  replay.push_back({0, {}, "Session 2: Aurelia joined the game", 2});
+  for (int c = 0; c < 7; ++c)
+    replay.push_back({c / 3, {}, std::string("<color=255,255,0>") + kCivs[c].name + "</color> founded the capital", 37});
+  replay.push_back({18, {}, "Hatshepsut founded <link=literal>Buddhism</link> in Thebes", 36});
+  replay.push_back({35, {}, "Session 3: Aurelia joined the game", 2});
+  replay.push_back({41, {}, "Brennus completed the <color=0,255,0>Pyramids</color>", 36});
+  replay.push_back({52, {}, "Ragnar declared war on Aurelia!", 38});
+  replay.push_back({60, {}, "Aurelia razed Hedeby", 38});
+  replay.push_back({64, {}, "Ragnar made peace with Aurelia", 37});
+  replay.push_back({78, {}, "Session 4: Aurelia joined the game", 2});
+  replay.push_back({85, {}, "Mansa Musa became a vassal of Brennus", 34});
+  replay.push_back({97, {}, "Aurelia completed the Great Library", 36});
+  replay.push_back({112, {}, "Session 5: Aurelia joined the game", 2});
+  replay.push_back({126, {}, "Pacal adopted Feudalism", 2});
+  replay.push_back({139, {}, "<img=art/pope.dds>", 2});  // markup only: kept, never shown
+  replay.push_back({150, {}, "Session 6: Aurelia joined the game", 2});
+  s.Game.SessionCount = 9;
+}
+
+void BuildTeams(SaveFixture& s) {
+  const char* known[] = {"Mysticism", "Fishing", "The Wheel", "Agriculture", "Pottery", "Hunting",
+                         "Mining", "Archery", "Masonry", "Bronze Working", "Writing", "Priesthood",
+                         "Animal Husbandry", "Sailing", "Polytheism", "Alphabet", "Mathematics",
+                         "Iron Working", "Horseback Riding", "Monarchy", "Literature", "Calendar",
+                         "Currency", "Construction", "Code of Laws", "Philosophy", "Feudalism"};
+  const int progress[5] = {27, 22, 24, 19, 13};
+  for (int t = 0; t < 19; ++t) {
+    TeamFixture& team = s.Teams[static_cast<size_t>(t)];
+    if (t >= 5 && t != 18) {
+      team.MemberCount = 1;
+      team.AliveCount = 0;
+      continue;
+    }
+    if (t == 18) continue;  // the barbarians
+    team.MemberCount = t == 2 || t == 3 ? 2 : 1;
+    team.AliveCount = team.MemberCount;
+    team.EspionageEver = 40 * (t + 1);
+    TeamFlags met{};
+    for (int o = 0; o < 5; ++o) met[static_cast<size_t>(o)] = 1;
+    if (t == 0) met[4] = 0;  // Aurelia has not met Mansa Musa
+    if (t == 4) met[0] = 0;
+    met[18] = 1;
+    team.HasMet = met;
+    for (int k = 0; k < progress[t]; ++k) team.HasTech[static_cast<size_t>(TechIndex(known[k]))] = 1;
+    team.ResearchProgress[static_cast<size_t>(TechIndex("Civil Service"))] = 37 + 11 * t;
+    team.ResearchProgress[static_cast<size_t>(TechIndex("Mysticism"))] = 50;
+    for (int o = 0; o < 19; ++o) {
+      team.EspionageAgainst[static_cast<size_t>(o)] = o < 5 && o != t ? 5 * (t + o) : 0;
+      team.RelationCounter[static_cast<size_t>(o)] = 4;
+      team.PeaceAttitudeCounter[static_cast<size_t>(o)] = 120;
+      team.OpenBordersCounter[static_cast<size_t>(o)] = t < 3 && o < 3 ? 40 : 0;
+    }
+  }
+  s.Teams[0].AtWar[3] = s.Teams[3].AtWar[0] = 1;
+  s.Teams[0].WarAttitudeCounter[3] = s.Teams[3].WarAttitudeCounter[0] = 14;
+  s.Teams[0].WarSuccess[3] = 30;
+  s.Teams[3].WarSuccess[0] = 55;
+  s.Teams[1].DefensivePact[2] = s.Teams[2].DefensivePact[1] = 1;
+  s.Teams[4].VassalOf[1] = 1;
+  // Team totals are their members' population and land.
+  for (int c = 0; c < 7; ++c) {
+    TeamFixture& team = s.Teams[static_cast<size_t>(kCivs[c].team)];
+    team.TotalPopulation += 12 + 5 * c;
+    team.TotalLand += g_ownedLand[c];
+  }
+}
+
+HistorySeries Grow(int base, int slope, int wobble, bool canDip = false) {
+  HistorySeries series;
+  for (int turn = 0; turn < kTurns; ++turn) {
+    int v = base + slope * turn / 10 + Roll(wobble + 1) - wobble / 2;
+    if (canDip && turn > 50 && turn < 66) v -= 40;  // the war with Ragnar
+    series.push_back({turn, canDip ? v : std::max(v, 0)});
+  }
+  return series;
+}
+
+void BuildPlayers(SaveFixture& s) {
+  const char* discoveries[] = {"Bronze Working", "Writing", "Monarchy", "Currency", "Philosophy",
+                               "Mathematics", "Iron Working", "Code of Laws"};
+  const char* cityNames[7][4] = {{"Roma", "Antium", "Cumae", "Neapolis"},
+                                 {"Bibracte", "Alesia", "Gergovia", ""},
+                                 {"Thebes", "Memphis", "Heliopolis", "Giza"},
+                                 {"Trondheim", "Kaupang", "Birka", ""},
+                                 {"Palenque", "Tikal", "Copan", ""},
+                                 {"Niani", "Timbuktu", "", ""},
+                                 {"Kyoto", "Osaka", "Edo", ""}};
+  for (int c = 0; c < 7; ++c) {
+    PlayerFixture& p = s.Players[static_cast<size_t>(c)];
+    p.Head = PlayerHeadFixture::Living();
+    PlayerHeadFixture& h = p.Head;
+    h.TotalPopulation = 12 + 5 * c;
+    h.Gold = 150 + 37 * c;
+    h.GoldPerTurn = 6 + c;
+    h.Power = 90 + 25 * c;
+    h.PopScore = 60 + 9 * c;
+    h.LandScore = 40 + 7 * c;
+    h.TechScore = 70 + 5 * c;
+    h.WonderScore = c == 1 ? 40 : (c == 0 ? 30 : 0);
+    h.Personality = kCivs[c].leader;
+    h.StateReligion = c == 2 || c == 6 ? 3 : (c == 0 ? 1 : -1);
+    h.StateReligionCount = h.StateReligion >= 0 ? 1 : 0;
+    h.Research = {{static_cast<int32_t>(TechIndex("Civil Service")), 1}};
+    h.Civics = {c == 0 ? 1 : 0, 5 + c % 3, 10 + c % 2, 15, 20};
+    for (int k = 0; k < 4; ++k) {
+      if (cityNames[c][k][0] == '\0') continue;
+      CityFixture city;
+      city.Name = cityNames[c][k];
+      city.Culture = 9000 / (k + 1) + 317 * c;
+      if (k == 0) city.Buildings[0] = 1;  // palace
+      city.Buildings[3] = k < 2 ? 1 : 0;  // walls
+      city.Buildings[7] = c % 2;          // barracks
+      city.Buildings[13] = 1;             // granary
+      city.Buildings[43] = k == 0 ? 1 : 0;  // library
+      if (c == 1 && k == 0) city.Buildings[117] = 1;  // the Pyramids
+      p.Cities.push_back(city);
+    }
+    PlayerTailFixture& t = p.Tail;
+    for (int u = 0; u < 3 + c; ++u) t.Units.push_back({2, u % 3 == 0 ? "Archer" : "Warrior", ""});
+    int turn = 2;
+    for (const char* tech : discoveries) {
+      t.Messages.push_back({std::string("You have discovered ") + tech + "!", 36, turn, 1});
+      turn += 9 + c;
+    }
+    t.Messages.push_back({"Your Warrior has defeated a Barbarian Archer!", 37, 33, 5});
+    t.Messages.push_back({"Your Archer was destroyed while defending", 8, 57, 5});
+    t.Messages.push_back({std::string(cityNames[c][0]) + " has grown to size 6", 2, 71, 3});
+    t.Messages.push_back({"<color=255,0,0>The city is starving!</color>", 38, 88, 3});
+    t.Messages.push_back({"A Great Prophet has been born in " + std::string(cityNames[c][0]), 36, 104, 1});
+    t.Score = Grow(5 * c, 40, 6, false);
+    t.Economy = Grow(10, 12 + c, 10, c == 0);
+    t.Industry = Grow(3, 20 + 2 * c, 4);
+    t.Agriculture = Grow(4, 22, 5);
+    t.Power = Grow(12, 60 + 10 * c, 20);
+    t.Culture = Grow(0, 90 + 15 * c, 8);
+    t.Espionage = Grow(0, 5 + c, 2);
+    t.PeaceWeight = c % 5;
+    t.Memory[0][0] = c == 3 ? 2 : 0;    // declared war on Aurelia
+    t.Memory[0][26] = c == 1 ? 3 : 0;   // traded technologies
+    t.Memory[1][8] = c == 2 ? 1 : 0;    // gave help
+    t.SameReligionCounter[6] = c == 2 ? 40 : 0;
+    t.BonusTradeCounter[0] = 25;
+    t.TradeValueB[0] = 30;
+    t.CloseBordersAttitude[0] = c == 3 ? -2 : kNoCloseBordersValue;
+    t.ExtraAttitude[0] = c == 4 ? 1 : 0;
+  }
+  // The barbarians play too, without cities of their own.
+  s.Players[18].Head.Alive = 1;
+  s.Players[18].Head.EverAlive = 1;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   if (argc != 2) {
     std::fprintf(stderr, "usage: make-sample-save OUTPUT\n");
     return 2;
   }
-  SaveFixture s = SaveFixture::Basic();
-  s.Header.GameName = "Sample Game";
-  s.Game.ElapsedTurns = 150;
-  s.Game.Replay = {
-      {0, {}, "Session 1 started", 2},
-      {0, {}, "<color=0,255,0>Aurelia</color> founded Roma", 37},
-      {3, {}, "Brennus founded Bibracte", 36},
-      {48, {}, "Session 2 started", 2},
-      {96, {}, "Aurelia adopted Monarchy", 2},
-      {120, {}, "Session 3 started", 2},
-  };
-  s.Game.SessionCount = 3;
+  SaveFixture s;
+  HeaderFixture& h = s.Header;
+  h.GameName = "Sample Game";
+  h.MapScript = "Continents";
+  h.WorldSize = 2;
+  h.GameSpeed = 2;
+  h.TurnLimit = 500;
+  h.GameOptions[11] = 1;  // No Tech Brokering
+  h.GameOptions[21] = 1;  // No Goody Huts
+  h.MPOptions[0] = 1;
+  for (int c = 0; c < 7; ++c) {
+    SlotFixture& slot = h.Slots[static_cast<size_t>(c)];
+    slot.Name = kCivs[c].name;
+    slot.NationDescription = kCivs[c].description;
+    slot.NationAdjective = kCivs[c].adjective;
+    slot.Nation = kCivs[c].nation;
+    slot.Leader = kCivs[c].leader;
+    slot.Team = kCivs[c].team;
+    slot.Difficulty = 4;
+    slot.Status = kCivs[c].status;
+    slot.Claim = 2;
+    slot.Playable = 1;
+  }
+  for (int p = 7; p < 19; ++p) h.Slots[static_cast<size_t>(p)].Team = p;
+  h.Slots[18].Name = "Barbarians";
+  h.Slots[18].Leader = 0;
+  h.Slots[18].Nation = 35;
+  h.Slots[18].Minor = 1;
+
+  GameRecordFixture& g = s.Game;
+  g.ElapsedTurns = kTurns;
+  g.StartTurn = 0;
+  g.EstimatedEndTurn = 500;
+  g.TurnSlice = 4 * 21780;  // six hours and three minutes
+  g.CutoffSlice = g.TurnSlice + 4 * 95;
+  g.Max = {420, 380, 280, 120};
+  g.Init = {15, 8, 4, 0};
+  g.DifficultyLevel = 4;
+  for (int c = 0; c < 7; ++c) {
+    g.Ranks[static_cast<size_t>(c)] = c + 1;
+    g.Scores[static_cast<size_t>(c)] = 980 - 90 * c;
+  }
+  g.ReligionOwner = {-1, 0, -1, 2, -1, -1, -1};
+
+  BuildMap(s);
+  BuildReplay(s);
+  BuildTeams(s);
+  BuildPlayers(s);
   WriteFile(argv[1], WriteSaveFile(s));
   return 0;
 }

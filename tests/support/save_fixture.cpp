@@ -55,6 +55,52 @@ SaveFixture SaveFixture::Basic() {
       {40, {0, 0, 0, 0}, "Session 2 started", 2},
   };
   s.Game.SessionCount = 2;
+
+  // The two named players are alive in mid-game; the other slots never played.
+  auto& pa = s.Players[0];
+  pa.Head = PlayerHeadFixture::Living();
+  pa.Head.Personality = 24;
+  pa.Cities.resize(2);
+  pa.Cities[0].Name = "Roma";
+  pa.Cities[0].Culture = 4200;
+  pa.Cities[0].Buildings[0] = 1;  // palace
+  pa.Cities[0].Buildings[3] = 1;  // walls
+  pa.Cities[1].Name = "Antium";
+  pa.Cities[1].Culture = 850;
+  auto& pb = s.Players[1];
+  pb.Head = PlayerHeadFixture::Living();
+  pb.Head.Personality = 6;
+  pb.Head.TotalPopulation = 9;
+  pb.Head.Gold = 75;
+  pb.Head.GoldPerTurn = 5;
+  pb.Head.Power = 60;
+  pb.Head.PopScore = 80;
+  pb.Head.LandScore = 30;
+  pb.Head.WonderScore = 0;
+  pb.Head.TechScore = 45;
+  pb.Head.StateReligion = 1;
+  pb.Head.StateReligionCount = 1;
+  pb.Head.Research = {{2, 1}};  // Polytheism
+  pb.Cities.resize(1);
+  pb.Cities[0].Name = "Bibracte";
+  pb.Cities[0].Culture = 1900;
+  pb.Cities[0].Buildings[0] = 1;  // palace
+  pb.Cities[0].Buildings[7] = 1;  // barracks
+
+  // A few log lines and the first turns of the history graph.
+  pa.Tail.Units = {{2, "Warrior", ""}, {2, "Settler", ""}};
+  pa.Tail.Messages = {
+      {"<color=255,255,0>Roma</color> has grown to size 3", 7, 8, 1},
+      {"You have discovered Bronze Working!", 7, 12, 1},
+      {"Your Warrior has defeated a Barbarian Archer", 7, 20, 3},
+  };
+  pa.Tail.Score = {{0, 4}, {12, 31}, {40, 96}};
+  pa.Tail.Economy = {{12, 6}, {40, 14}};
+  pa.Tail.PeaceWeight = 4;
+  pb.Tail.Units = {{2, "Warrior", ""}};
+  pb.Tail.Messages = {{"You have discovered Mysticism!", 7, 15, 1}};
+  pb.Tail.Score = {{0, 4}, {40, 70}};
+  pb.Tail.PeaceWeight = 6;
   return s;
 }
 

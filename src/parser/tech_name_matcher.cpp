@@ -1,0 +1,104 @@
+#include "parser/tech_name_matcher.h"
+
+#include <algorithm>
+#include <array>
+
+#include "reference/reference_tables.h"
+
+namespace varnak::parser {
+
+NameMatcher::NameMatcher(std::span<const std::string_view> names) : byteClass_(256, 0) {
+  for (std::string_view name : names) {
+    for (char c : name) {
+      uint8_t& cls = byteClass_[static_cast<unsigned char>(c)];
+      if (cls == 0) cls = static_cast<uint8_t>(classCount_++);
+    }
+  }
+
+  // The trie of the names; -1 marks a transition that is not (yet) there.
+  next_.assign(classCount_, -1);
+  nameAt_.assign(1, -1);
+  std::vector<int32_t> sameName(names.size(), -1);  // further names equal to nameAt_
+  for (size_t k = 0; k < names.size(); ++k) {
+    const auto index = static_cast<int32_t>(k);
+    if (names[k].empty()) {
+      emptyNames_.push_back(index);
+      continue;
+    }
+    int32_t state = 0;
+    for (char c : names[k]) {
+      const size_t slot = static_cast<size_t>(state) * classCount_ +
+                          byteClass_[static_cast<unsigned char>(c)];
+      if (next_[slot] < 0) {
+        next_[slot] = static_cast<int32_t>(nameAt_.size());
+        nameAt_.push_back(-1);
+        next_.resize(next_.size() + classCount_, -1);
+      }
+      state = next_[slot];
+    }
+    // A name given twice is reported under both indexes.
+    int32_t& at = nameAt_[static_cast<size_t>(state)];
+    if (at < 0) {
+      at = index;
+    } else {
+      int32_t last = at;
+      while (sameName[static_cast<size_t>(last)] >= 0) last = sameName[static_cast<size_t>(last)];
+      sameName[static_cast<size_t>(last)] = index;
+    }
+  }
+  sameName_ = std::move(sameName);
+
+  // Breadth first, so that a state's failure state is complete before the state
+  // itself is resolved.
+  const size_t states = nameAt_.size();
+  std::vector<int32_t> fail(states, 0);
+  outputLink_.assign(states, -1);
+  std::vector<int32_t> queue;
+  queue.reserve(states);
+  queue.push_back(0);
+  for (size_t head = 0; head < queue.size(); ++head) {
+    const int32_t u = queue[head];
+    const size_t base = static_cast<size_t>(u) * classCount_;
+    const size_t failBase = static_cast<size_t>(fail[static_cast<size_t>(u)]) * classCount_;
+    for (size_t c = 0; c < classCount_; ++c) {
+      const int32_t v = next_[base + c];
+      if (v < 0) {
+        next_[base + c] = u == 0 ? 0 : next_[failBase + c];
+        continue;
+      }
+      const int32_t f = u == 0 ? 0 : next_[failBase + c];
+      fail[static_cast<size_t>(v)] = f;
+      outputLink_[static_cast<size_t>(v)] =
+          nameAt_[static_cast<size_t>(f)] >= 0 ? f : outputLink_[static_cast<size_t>(f)];
+      queue.push_back(v);
+    }
+  }
+}
+
+void NameMatcher::Find(std::string_view text, std::vector<int32_t>& found) const {
+  found.clear();
+  int32_t state = 0;
+  for (char c : text) {
+    state = Step(state, static_cast<unsigned char>(c));
+    int32_t s = nameAt_[static_cast<size_t>(state)] >= 0 ? state : outputLink_[static_cast<size_t>(state)];
+    for (; s >= 0; s = outputLink_[static_cast<size_t>(s)]) {
+      for (int32_t k = nameAt_[static_cast<size_t>(s)]; k >= 0; k = sameName_[static_cast<size_t>(k)]) {
+        found.push_back(k);
+      }
+    }
+  }
+  found.insert(found.end(), emptyNames_.begin(), emptyNames_.end());
+  std::sort(found.begin(), found.end());
+  found.erase(std::unique(found.begin(), found.end()), found.end());
+}
+
+const NameMatcher& TechnologyNameMatcher() {
+  static const NameMatcher matcher = [] {
+    std::array<std::string_view, reference::kTechCount> names{};
+    for (size_t k = 0; k < names.size(); ++k) names[k] = reference::TechnologyTable[k].TechName;
+    return NameMatcher(names);
+  }();
+  return matcher;
+}
+
+}  // namespace varnak::parser

@@ -1,0 +1,52 @@
+// Writes the fuzzer's seed corpus: fixture saves that reach every section of the
+// body in its different layouts.
+//   build/test/tools/make-fuzz-corpus DIR
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "support/save_fixture.h"
+
+using namespace varnak::fixture;
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: make-fuzz-corpus DIR\n");
+    return 2;
+  }
+  const std::filesystem::path dir = argv[1];
+  std::filesystem::create_directories(dir);
+  auto write = [&](const char* name, const SaveFixture& s) {
+    WriteFile((dir / name).string(), WriteSaveFile(s));
+  };
+  SaveFixture basic = SaveFixture::Basic();
+  write("basic.sav", basic);
+
+  SaveFixture old = basic;
+  old.Header.SaveVersion = 101;
+  old.Header.SaveFlag = 0;
+  old.Game.F = 0;
+  old.Game.List35 = 2;
+  old.Game.List38 = 3;
+  old.Game.List40 = 2;
+  for (auto& p : old.Players) p.Head.RecordFlag = 0;
+  write("old-layout.sav", old);
+
+  SaveFixture busy = basic;
+  busy.Players[0].Tail.Units = {{0, "Warrior", ""}, {1, "Archer", ""}, {2, "Settler", "x"}};
+  busy.Players[0].Tail.List12 = {1, 2};
+  busy.Players[0].Tail.List13 = {{9, 10, 11}};
+  busy.Players[0].Head.List49 = 2;
+  busy.Players[0].Head.List50 = 2;
+  busy.Players[1].Cities.resize(3);
+  busy.Map.At(1, 1).Owner = 1;
+  busy.Teams[0].BlockCounts = {2, 0, 1};
+  busy.Teams[0].ListCount = 3;
+  write("busy-lists.sav", busy);
+
+  SaveFixture restricted = basic;
+  restricted.Header.AdminPassword = "admin";
+  restricted.Header.Slots[0].Fifth = "locked";
+  write("restricted.sav", restricted);
+  return 0;
+}
