@@ -7,6 +7,8 @@ packages=(
   zlib1g-dev
   libgtest-dev libgmock-dev
   nlohmann-json3-dev libcli11-dev
+  qt6-base-dev qt6-charts-dev libqt6opengl6-dev
+  fonts-dejavu-core locales
 )
 
 missing=()

@@ -1,53 +1,27 @@
-// The analyzer until its desktop window exists: loads a save into the window and
-// prints what the window shows, control by control.
-#include <iostream>
+// varnak-analyzer [SAVE]: the desktop window; opens SAVE at start when one is given.
+#include <QApplication>
+
+#include <cstdio>
 #include <string>
-#include <type_traits>
+#include <vector>
 
-#include "app/window_report.h"
-#include "ui/form.h"
-
-namespace {
-
-class ConsoleHost : public varnak::ui::FormHost {
- public:
-  explicit ConsoleHost(std::string file) : file_(std::move(file)) {}
-  std::optional<std::string> ChooseSaveFile() override { return file_; }
-  void ShowError(const std::string& message) override { std::cerr << "Error: " << message << "\n"; }
-  void ShowWarning(const std::string& message) override { std::cerr << "Warning: " << message << "\n"; }
-
- private:
-  std::string file_;
-};
-
-}  // namespace
+#include "ui/qt/main_window.h"
+#include "ui/qt/startup.h"
 
 int main(int argc, char** argv) {
-  using namespace varnak::ui;
-  if (argc != 2) {
-    std::cerr << "usage: varnak-analyzer SAVE\n";
+  QApplication app(argc, argv);  // takes Qt's own options out of argv
+  varnak::gui::SetUpApplication();
+  const std::vector<std::string> arguments(argv + 1, argv + argc);
+  constexpr const char* kUsage = "usage: varnak-analyzer [SAVE]\n";
+  if (arguments.size() == 1 && (arguments[0] == "-h" || arguments[0] == "--help")) {
+    std::fputs(kUsage, stdout);
+    return 0;
+  }
+  varnak::gui::MainWindow window;
+  if (!varnak::gui::OpenFromCommandLine(window, arguments)) {
+    std::fputs(kUsage, stderr);
     return 2;
   }
-  ConsoleHost host(argv[1]);
-  TForm1 form(host);
-  form.UserLoad();
-  if (!form.LastLoad().Ok) return 1;
-  std::cout << form.Caption << "\n";
-  form.ForEachControl([&](std::string_view name, auto& c) {
-    using C = std::decay_t<decltype(c)>;
-    if constexpr (std::is_same_v<C, EditControl> || std::is_same_v<C, LabelControl>) {
-      if (!c.Text.empty()) std::cout << name << ": " << c.Text << "\n";
-    } else if constexpr (std::is_same_v<C, ListControl>) {
-      for (const auto& item : c.Items) std::cout << name << ": " << item << "\n";
-    } else if constexpr (std::is_same_v<C, LogControl>) {
-      for (const auto& line : c.Lines) std::cout << name << ": " << line.Text << "\n";
-    } else if constexpr (std::is_same_v<C, GridControl>) {
-      for (int r = 0; r < c.Rows; ++r) {
-        std::cout << name << ":";
-        for (int col = 0; col < c.Columns; ++col) std::cout << " | " << c.Cell(col, r);
-        std::cout << "\n";
-      }
-    }
-  });
-  return 0;
+  window.show();
+  return app.exec();
 }

@@ -20,8 +20,8 @@ int32_t HeldSide(int32_t side) { return std::clamp(side, 0, kPlotTableSide); }
 
 // A list with a one-byte count (0..255) of fixed-size elements.
 void SkipByteCountList(FieldReader& r, int64_t elementBytes) {
-  const auto n = static_cast<int8_t>(r.ReadChar());
-  if (n > 0) r.Skip(int64_t{n} * elementBytes);
+  const uint8_t n = r.ReadChar();
+  r.Skip(int64_t{n} * elementBytes);
 }
 
 // A list with a one-byte count of blocks, each an int32 count m and m elements.

@@ -1,0 +1,194 @@
+#include "ui/qt/main_window.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTabWidget>
+#include <QTimer>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include <exception>
+#include <optional>
+
+#include "ui/qt/look.h"
+#include "ui/qt/page_kit.h"
+#include "ui/qt/qt_text.h"
+
+namespace varnak::gui {
+namespace {
+
+// The window's size at start: every page is laid out for it.
+constexpr int kWidth = 777;
+constexpr int kHeight = 627;
+
+using PageBuilder = QWidget* (*)(const PageKit&);
+constexpr PageBuilder kPageBuilders[ui::kPageCount] = {
+    BuildBasePage,   BuildMapPage,       BuildLeadersPage, BuildTeamsPage,
+    BuildReplayPage, BuildGraphPage,     BuildPlayerLogPage, BuildReloadsPage,
+    BuildPlayerPage, BuildOrdoPage,      BuildAttitudesPage, BuildTerrainPage,
+};
+
+// The first local file among the dropped ones.
+std::optional<std::string> DroppedSave(const QMimeData* data) {
+  if (data == nullptr || !data->hasUrls()) return std::nullopt;
+  for (const QUrl& url : data->urls())
+    if (url.isLocalFile()) return QFile::encodeName(url.toLocalFile()).toStdString();
+  return std::nullopt;
+}
+
+}  // namespace
+
+MainWindow::MainWindow()
+    : host_(this, [this] { Render(); }), form_(host_), widgets_(form_, *this) {
+  setFont(WindowFont());
+  resize(kWidth, kHeight);
+  setAcceptDrops(true);
+
+  auto* central = new QWidget();
+  auto* layout = new QVBoxLayout(central);
+  layout->setContentsMargins(6, 4, 6, 6);
+  layout->setSpacing(4);
+  layout->addWidget(BuildTop());
+  // The grids take their column widths from the first rendering; the pages size
+  // themselves by those widths.
+  widgets_.Render(form_);
+  BuildPages();
+  layout->addWidget(pages_, 1);
+  setCentralWidget(central);
+
+  const std::vector<std::string> unplaced = widgets_.Unplaced();
+  if (!unplaced.empty()) qFatal("no page shows the control %s", unplaced.front().c_str());
+
+  auto* open = new QAction(QStringLiteral("Load File"), this);
+  open->setShortcut(QKeySequence::Open);
+  connect(open, &QAction::triggered, this, [this] { Dispatch([this] { form_.UserLoad(); }); });
+  addAction(open);
+
+  Render();
+}
+
+MainWindow::~MainWindow() {
+  // Destroy the widgets while the window they report to is whole: a box that loses
+  // the focus on the way must not run an action.
+  closing_ = true;
+  delete takeCentralWidget();
+}
+
+QWidget* MainWindow::BuildTop() {
+  auto* top = new QWidget();
+  auto* grid = new QGridLayout(top);
+  grid->setContentsMargins(0, 0, 0, 0);
+  grid->setVerticalSpacing(2);
+  grid->addWidget(PageKit::Caption("Path", Qt::AlignLeft | Qt::AlignBottom), 0, 0, 1, 5);
+  QLineEdit* path = widgets_.Edit("Edit1");
+  path->setFixedHeight(PageKit::BoxHeight());
+  grid->addWidget(path, 1, 0, 1, 5);
+
+  auto* load = new QPushButton(QStringLiteral("Load File"));
+  load->setObjectName(QStringLiteral("Button1"));
+  connect(load, &QPushButton::clicked, this, [this] { Dispatch([this] { form_.UserLoad(); }); });
+  grid->addWidget(load, 2, 0);
+  grid->addWidget(PageKit::Caption("Date"), 2, 2);
+  QLineEdit* date = widgets_.Edit("Edit2");
+  date->setFixedSize(PageKit::BoxWidth(20), PageKit::BoxHeight());
+  grid->addWidget(date, 2, 3);
+  grid->setColumnStretch(1, 1);
+  grid->setColumnStretch(4, 1);
+  return top;
+}
+
+void MainWindow::BuildPages() {
+  const PageKit kit(widgets_);
+  pages_ = new QTabWidget();
+  pages_->setObjectName(QStringLiteral("PageControl"));
+  for (int i = 0; i < ui::kPageCount; ++i) {
+    // A larger desktop font scrolls a page instead of cutting it.
+    auto* scroll = new QScrollArea();
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(kPageBuilders[i](kit));
+    pages_->addTab(scroll, ToQt(form_.Pages[static_cast<size_t>(i)].Caption));
+  }
+}
+
+void MainWindow::Render() {
+  const QString caption = ToQt(form_.Caption);
+  if (windowTitle() != caption) setWindowTitle(caption);
+  for (int i = 0; i < ui::kPageCount; ++i) {
+    const ui::Page& page = form_.Pages[static_cast<size_t>(i)];
+    const QString text = ToQt(page.Caption);
+    if (pages_->tabText(i) != text) pages_->setTabText(i, text);
+    if (pages_->isTabVisible(i) != page.Visible) pages_->setTabVisible(i, page.Visible);
+  }
+  widgets_.Render(form_);
+}
+
+template <typename Action>
+void MainWindow::Dispatch(Action&& action) {
+  // While an action's message box is open, the focus moves and the user may press keys;
+  // none of that is a new action.
+  if (busy_ || closing_) return;
+  busy_ = true;
+  try {
+    action();
+  } catch (const std::exception& error) {
+    // What the window does not report itself, the toolkit would.
+    Render();
+    QMessageBox::critical(this, QCoreApplication::applicationName(), QString::fromUtf8(error.what()));
+  }
+  busy_ = false;
+  Render();
+}
+
+void MainWindow::LoadFile(const std::string& path) {
+  Dispatch([&] { form_.LoadFile(path); });
+}
+
+void MainWindow::TextEdited(const std::string& name, const std::string& text) {
+  Dispatch([&] { form_.UserTextChanged(name, text); });
+}
+
+void MainWindow::Left(const std::string& name) {
+  Dispatch([&] { form_.UserLeave(name); });
+}
+
+void MainWindow::Chosen(const std::string& name, int index) {
+  Dispatch([&] { form_.UserSelect(name, index); });
+}
+
+void MainWindow::Typed(const std::string& name, const std::string& text) {
+  Dispatch([&] { form_.UserType(name, text); });
+}
+
+void MainWindow::Clicked(const std::string& name, bool checked) {
+  Dispatch([&] { form_.UserCheck(name, checked); });
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (DroppedSave(event->mimeData())) event->acceptProposedAction();
+}
+
+void MainWindow::dragMoveEvent(QDragMoveEvent* event) {
+  if (DroppedSave(event->mimeData())) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+  const std::optional<std::string> path = DroppedSave(event->mimeData());
+  if (!path) return;
+  event->acceptProposedAction();
+  // Load once the drop is over: the program the file came from waits for the drop to end,
+  // and the load may open a message box.
+  QTimer::singleShot(0, this, [this, file = *path] { LoadFile(file); });
+}
+
+}  // namespace varnak::gui

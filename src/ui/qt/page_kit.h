@@ -1,0 +1,61 @@
+// What the page builders share: the named widgets, sized by the characters they show,
+// and the fixed captions beside them.
+#pragma once
+
+#include <QString>
+
+#include <initializer_list>
+
+#include "ui/qt/control_widgets.h"
+
+class QGridLayout;
+class QGroupBox;
+class QHBoxLayout;
+class QLabel;
+class QWidget;
+
+namespace varnak::gui {
+
+class PageKit {
+ public:
+  explicit PageKit(const ControlWidgets& widgets) : W(widgets) {}
+
+  // A box for a number `chars` characters wide, right-aligned so that the numbers of a
+  // column line up.
+  QLineEdit* Num(const char* name, int chars) const;
+  // A box for a text, `chars` characters wide (0: as wide as its place).
+  QLineEdit* Text(const char* name, int chars = 0) const;
+  QComboBox* Select(const char* name, int chars) const;
+
+  // A fixed caption; `text` is UTF-8 and stands as it is, spaces included.
+  static QLabel* Caption(const char* text, Qt::Alignment align = Qt::AlignRight | Qt::AlignVCenter);
+  static QLabel* Heading(const char* text);  // a column heading, centred
+  static QGroupBox* Group(const char* title, QGridLayout* layout);
+  static QGridLayout* NewGrid(int rowSpacing = 3);
+  // A row of widgets side by side, packed to the left.
+  static QHBoxLayout* Row(std::initializer_list<QWidget*> widgets, bool stretch = true);
+
+  // The width of `chars` digits in the window's font, with the box's frame.
+  static int BoxWidth(int chars);
+  static int BoxHeight();
+  // A log with the captions "Turn", "Date" and "Event" above the columns of its lines.
+  QWidget* LogWithHeadings(const char* log) const;
+
+  const ControlWidgets& W;
+};
+
+// One builder per page; each returns the page's content.
+QWidget* BuildBasePage(const PageKit& kit);
+QWidget* BuildMapPage(const PageKit& kit);
+QWidget* BuildLeadersPage(const PageKit& kit);
+QWidget* BuildTeamsPage(const PageKit& kit);
+QWidget* BuildReplayPage(const PageKit& kit);
+QWidget* BuildGraphPage(const PageKit& kit);
+QWidget* BuildPlayerLogPage(const PageKit& kit);
+QWidget* BuildReloadsPage(const PageKit& kit);
+QWidget* BuildPlayerPage(const PageKit& kit);
+QWidget* BuildOrdoPage(const PageKit& kit);
+QWidget* BuildAttitudesPage(const PageKit& kit);
+QWidget* BuildTerrainPage(const PageKit& kit);
+
+}  // namespace varnak::gui

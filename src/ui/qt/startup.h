@@ -1,0 +1,22 @@
+// Program start of the desktop analyzer.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace varnak::gui {
+
+class MainWindow;
+
+// The name the task bar and the message boxes show.
+inline constexpr char kApplicationTitle[] = "Varnak Skarn Save Analyser";
+
+// Sets the application's title; call once the QApplication exists.
+void SetUpApplication();
+
+// The command line after the program name (Qt's own options taken out): nothing, or
+// the save to open, which opens once the window's event loop runs. False, and nothing
+// opened, for more than one argument.
+bool OpenFromCommandLine(MainWindow& window, const std::vector<std::string>& arguments);
+
+}  // namespace varnak::gui

@@ -1,0 +1,429 @@
+// The desktop window over TForm1: what its widgets show, what the user's actions on them
+// run, and how it opens saves.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QLocale>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+#include <QUrl>
+#include <QValueAxis>
+
+#include <clocale>
+#include <string>
+
+#include "dialog_watcher.h"
+#include "support/save_fixture.h"
+#include "ui/qt/history_chart_view.h"
+#include "ui/qt/log_view.h"
+#include "ui/qt/main_window.h"
+#include "ui/qt/startup.h"
+#include "window_check.h"
+
+using varnak::fixture::DialogWatcher;
+using varnak::fixture::SaveFixture;
+using varnak::fixture::ShownBox;
+using varnak::gui::MainWindow;
+
+namespace {
+
+// Basic, with a player log, histories and a replay of every colour.
+SaveFixture RichSave() {
+  SaveFixture s = SaveFixture::Basic();
+  auto& tail = s.Players[0].Tail;
+  tail.Messages = {{"Roma has grown to size 3", 37, 12, 1},
+                   {"Your Warrior has defeated a Barbarian", 36, 14, 5},
+                   {"Antium's borders expand", 2, 20, 3},
+                   {"", 2, 21, 1},
+                   {"Brennus asks for help", 8, 22, 1}};
+  tail.Score = {{0, 10}, {1, 25}, {2, 40}};
+  tail.Economy = {{0, -30}, {1, 15}, {2, 20}};
+  s.Players[1].Tail.Score = {{0, 5}, {1, 30}, {2, 35}};
+  s.Game.Replay.push_back({41, {}, "Brennus met Aurelia", 36});
+  s.Game.Replay.push_back({42, {}, "A great wonder", 34});
+  s.Header.GameOptions[0] = s.Header.GameOptions[3] = s.Header.GameOptions[7] = 1;
+  return s;
+}
+
+std::string SaveFile(const SaveFixture& save, const std::string& name) {
+  const std::string path = varnak::fixture::TempPath(name);
+  varnak::fixture::WriteFile(path, varnak::fixture::WriteSaveFile(save));
+  return path;
+}
+
+// A window shown on the screen, active, so that the focus moves as a user moves it.
+struct Shown {
+  MainWindow w;
+  Shown() {
+    w.show();
+    w.activateWindow();
+    if (!QTest::qWaitForWindowActive(&w)) qWarning("the window did not become active");
+  }
+  template <typename W>
+  W* Get(const char* name) {
+    W* widget = w.findChild<W*>(QString::fromLatin1(name));
+    if (widget == nullptr) qFatal("no widget %s", name);
+    return widget;
+  }
+  QString Text(const char* name) { return Get<QLineEdit>(name)->text(); }
+  void ShowPage(const char* caption) {
+    QTabWidget* pages = w.PageControl();
+    for (int i = 0; i < pages->count(); ++i)
+      if (pages->tabText(i) == QLatin1String(caption)) pages->setCurrentIndex(i);
+  }
+};
+
+void Retype(QLineEdit* box, const QString& text) {
+  box->setFocus();
+  box->selectAll();
+  QTest::keyClicks(box, text);
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase();
+  void everyWidgetShowsItsControl_data();
+  void everyWidgetShowsItsControl();
+  void leavingABoxRunsItsHandler();
+  void theSessionFiguresFollowTheTyping();
+  void choosingAnEntryRunsItsHandler();
+  void typingInAnAnarchyBoxRunsItsHandler();
+  void tickingABoxRunsItsHandler();
+  void everyWayOfOpeningLoadsTheSave_data();
+  void everyWayOfOpeningLoadsTheSave();
+  void aFailedLoadSaysWhyAndChangesNothing();
+  void aDamagedSaveLoadsWithAWarning();
+  void aFifthTextHidesTheAnalysisPages();
+  void numbersKeepThePointUnderADecimalCommaLocale();
+  void aLongLogAppearsQuickly();
+  void rendersEveryPageOfTheSampleSave();
+
+ private:
+  DialogWatcher dialogs_;
+};
+
+void MainWindowTest::initTestCase() {
+  varnak::gui::SetUpApplication();  // as the program's start does
+  // The offscreen platform says on every layout change that it keeps no size hints.
+  static const QtMessageHandler standard = qInstallMessageHandler(nullptr);
+  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (!text.contains(QLatin1String("does not support propagateSizeHints"))) standard(type, context, text);
+  });
+}
+
+void MainWindowTest::everyWidgetShowsItsControl_data() {
+  QTest::addColumn<int>("scenario");
+  QTest::newRow("at start-up") << 0;
+  QTest::newRow("a loaded save") << 1;
+  QTest::newRow("after choices on every page") << 2;
+}
+
+void MainWindowTest::everyWidgetShowsItsControl() {
+  QFETCH(int, scenario);
+  Shown s;
+  varnak::ui::TForm1& form = s.w.Form();
+  if (scenario >= 1) s.w.LoadFile(SaveFile(RichSave(), "rich.sav"));
+  if (scenario == 2) {
+    form.UserCheck("ShowAICheckBox", true);
+    form.UserSelect("GraphSelect", 1);
+    form.UserCheck("ShowCombatsCheckBox", true);
+    form.UserSelect("AttLeaderSel1", 1);
+    form.UserSelect("PlayerInfoSelect", 1);
+    form.UserType("AnarchyStartEraBox", "Medieval age");
+    form.UserEdit("NewCivicsE", "3");
+    form.UserEdit("OrdoPopFactorE", "1200");
+    s.w.Render();
+  }
+  QCOMPARE(dialogs_.TakeBoxes().size(), size_t{0});
+  const QStringList differences = varnak::fixture::WindowDifferences(s.w);
+  QVERIFY2(differences.isEmpty(), qPrintable(differences.mid(0, 12).join(QLatin1Char('\n'))));
+  QCOMPARE(s.w.windowTitle(), QStringLiteral("Varnak Skarn Save Analyzer (version 1.06)"));
+  QCOMPARE(s.w.size(), QSize(777, 627));
+}
+
+void MainWindowTest::leavingABoxRunsItsHandler() {
+  Shown s;
+  QLineEdit* civics = s.Get<QLineEdit>("NewCivicsE");
+  QLabel* length = s.Get<QLabel>("AnarchyLengthL");
+  s.ShowPage("Ordo");
+  Retype(civics, QStringLiteral("2"));
+  QCOMPARE(length->text(), QStringLiteral("= 0 turns"));  // typing alone computes nothing
+  QTest::keyClick(civics, Qt::Key_Tab);
+  QCOMPARE(length->text(), QStringLiteral("= 1 turns"));
+  QVERIFY(dialogs_.TakeBoxes().empty());
+
+  // Leaving a box that was not changed runs its handler too: the empty score group of a
+  // window without a save cannot be read.
+  s.ShowPage("Base");
+  QLineEdit* initial = s.Get<QLineEdit>("InitPopE");
+  initial->setFocus();
+  QTest::keyClick(initial, Qt::Key_Tab);
+  const std::vector<ShownBox> boxes = dialogs_.TakeBoxes();
+  QCOMPARE(boxes.size(), size_t{1});
+  QCOMPARE(boxes[0].Icon, QMessageBox::Critical);
+  QCOMPARE(boxes[0].Text, QStringLiteral("'' is not a valid floating point value"));
+  QCOMPARE(boxes[0].Title, QStringLiteral("Varnak Skarn Save Analyser"));
+}
+
+void MainWindowTest::theSessionFiguresFollowTheTyping() {
+  Shown s;
+  s.w.LoadFile(SaveFile(SaveFixture::Basic(), "basic.sav"));  // 2 sessions, 1 of them at the start
+  s.ShowPage("Reloads");
+  QCOMPARE(s.Text("Edit11"), QStringLiteral("  1"));
+  QCOMPARE(s.Text("Edit10"), QStringLiteral("     1"));
+  QLineEdit* pre = s.Get<QLineEdit>("Edit11");
+  Retype(pre, QStringLiteral("0"));
+  QCOMPARE(s.Text("Edit10"), QStringLiteral("     2"));  // without leaving the box
+  QCOMPARE(pre->text(), QStringLiteral("0"));
+  QVERIFY(dialogs_.TakeBoxes().empty());
+
+  QTest::keyClick(pre, Qt::Key_Backspace);
+  const std::vector<ShownBox> boxes = dialogs_.TakeBoxes();
+  QCOMPARE(boxes.size(), size_t{1});
+  QCOMPARE(boxes[0].Icon, QMessageBox::Critical);
+  QCOMPARE(boxes[0].Text, QStringLiteral("'' is not a valid integer value"));
+  QCOMPARE(s.Text("Edit10"), QStringLiteral("     2"));
+  QCOMPARE(pre->text(), QString());
+}
+
+void MainWindowTest::choosingAnEntryRunsItsHandler() {
+  Shown s;
+  s.w.LoadFile(SaveFile(RichSave(), "rich.sav"));
+  s.ShowPage("Graph");
+  QComboBox* graph = s.Get<QComboBox>("GraphSelect");
+  auto* chart = s.Get<varnak::gui::HistoryChartView>("HistoryChart");
+  QCOMPARE(chart->Series(0)->at(1).y(), 25.0);  // Score
+  graph->setFocus();
+  QTest::keyClick(graph, Qt::Key_Down);
+  QCOMPARE(s.w.Form().GraphSelect.Selected, 1);
+  QCOMPARE(chart->Series(0)->at(0).y(), -30.0);  // Economy
+  QCOMPARE(chart->VerticalAxis()->min(), -31.0);
+
+  // Choosing the entry already chosen draws again.
+  s.w.Form().HistoryChart.Series[0].Points.clear();
+  s.w.Render();
+  QCOMPARE(chart->Series(0)->count(), 0);
+  graph->showPopup();
+  QTest::keyClick(graph->view(), Qt::Key_Return);
+  QCOMPARE(graph->currentIndex(), 1);
+  QCOMPARE(chart->Series(0)->count(), 100);
+}
+
+void MainWindowTest::typingInAnAnarchyBoxRunsItsHandler() {
+  Shown s;
+  s.ShowPage("Ordo");
+  Retype(s.Get<QLineEdit>("NewCivicsE"), QStringLiteral("5"));
+  QTest::keyClick(s.Get<QLineEdit>("NewCivicsE"), Qt::Key_Tab);
+  Retype(s.Get<QLineEdit>("AnarchyCitiesE"), QStringLiteral("1000"));
+  QTest::keyClick(s.Get<QLineEdit>("AnarchyCitiesE"), Qt::Key_Tab);
+  QLabel* length = s.Get<QLabel>("AnarchyLengthL");
+  QCOMPARE(length->text(), QStringLiteral("= 43 turns"));  // Standart
+
+  QComboBox* size = s.Get<QComboBox>("AnarchyWorldSizeBox");
+  Retype(size->lineEdit(), QStringLiteral("Huge"));
+  QCOMPARE(size->currentIndex(), 5);
+  QCOMPARE(length->text(), QStringLiteral("= 33 turns"));
+  QComboBox* speed = s.Get<QComboBox>("AnarchyGameSpeedBox");
+  Retype(speed->lineEdit(), QStringLiteral("Quick"));
+  QCOMPARE(length->text(), QStringLiteral("= 22 turns"));
+  QTest::keyClick(speed->lineEdit(), Qt::Key_Backspace);  // "Quic" is no game speed
+  QCOMPARE(speed->currentIndex(), -1);
+  QCOMPARE(speed->currentText(), QStringLiteral("Quic"));
+  QCOMPARE(length->text(), QStringLiteral("= 1 turns"));
+  QVERIFY(dialogs_.TakeBoxes().empty());
+}
+
+void MainWindowTest::tickingABoxRunsItsHandler() {
+  Shown s;
+  s.w.LoadFile(SaveFile(RichSave(), "rich.sav"));
+  s.ShowPage("Graph");
+  auto* chart = s.Get<varnak::gui::HistoryChartView>("HistoryChart");
+  QVERIFY(!chart->InLegend(1));
+  QCOMPARE(chart->Series(1)->count(), 0);
+  QTest::mouseClick(s.Get<QCheckBox>("ShowAICheckBox"), Qt::LeftButton);
+  QVERIFY(s.w.Form().ShowAICheckBox.Checked);
+  QVERIFY(chart->InLegend(1));
+  QCOMPARE(chart->Series(1)->name(), QStringLiteral("Brennus"));
+  QCOMPARE(chart->Series(1)->at(1).y(), 30.0);
+}
+
+void MainWindowTest::everyWayOfOpeningLoadsTheSave_data() {
+  QTest::addColumn<int>("way");
+  QTest::newRow("the Load File button") << 0;
+  QTest::newRow("Ctrl+O") << 1;
+  QTest::newRow("a file dropped on a box") << 2;
+  QTest::newRow("the command line") << 3;
+}
+
+void MainWindowTest::everyWayOfOpeningLoadsTheSave() {
+  QFETCH(int, way);
+  Shown s;
+  const std::string path = SaveFile(SaveFixture::Basic(), "opened.sav");
+  const QString file = QString::fromStdString(path);
+  const int dialogsBefore = dialogs_.DialogsAnswered();
+  QMimeData dropped;
+  switch (way) {
+    case 0:
+      dialogs_.ChooseNext(file);
+      QTest::mouseClick(s.Get<QPushButton>("Button1"), Qt::LeftButton);
+      break;
+    case 1:
+      dialogs_.ChooseNext(file);
+      QTest::keyClick(&s.w, Qt::Key_O, Qt::ControlModifier);
+      break;
+    case 2: {
+      dropped.setUrls({QUrl::fromLocalFile(file)});
+      QLineEdit* target = s.Get<QLineEdit>("Edit2");
+      const QPoint at = target->rect().center();
+      QDragEnterEvent enter(at, Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+      QApplication::sendEvent(target, &enter);
+      QVERIFY(enter.isAccepted());
+      QDropEvent drop(at, Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+      QApplication::sendEvent(target, &drop);
+      break;
+    }
+    case 3:
+      QVERIFY(!varnak::gui::OpenFromCommandLine(s.w, {path, path}));
+      QVERIFY(varnak::gui::OpenFromCommandLine(s.w, {path}));
+      break;
+  }
+  QTRY_COMPARE(s.Text("Edit1"), file);
+  QCOMPARE(s.Text("NickE"), QStringLiteral("Aurelia"));
+  QCOMPARE(dialogs_.DialogsAnswered() - dialogsBefore, way < 2 ? 1 : 0);
+  QVERIFY(dialogs_.TakeBoxes().empty());
+}
+
+void MainWindowTest::aFailedLoadSaysWhyAndChangesNothing() {
+  Shown s;
+  const std::string good = SaveFile(SaveFixture::Basic(), "good.sav");
+  s.w.LoadFile(good);
+  const int replayLines = s.Get<varnak::gui::LogView>("ReplayList")->Lines().rowCount();
+
+  const std::string missing = varnak::fixture::TempPath("no-such-save.sav");
+  s.w.LoadFile(missing);
+  const std::vector<ShownBox> boxes = dialogs_.TakeBoxes();
+  QCOMPARE(boxes.size(), size_t{1});
+  QCOMPARE(boxes[0].Icon, QMessageBox::Critical);
+  QCOMPARE(boxes[0].Text, QString::fromStdString(*s.w.Form().LastLoad().Error));
+  QVERIFY(boxes[0].Text.contains(QStringLiteral("no-such-save.sav")));
+  QCOMPARE(s.Text("Edit1"), QString::fromStdString(good));
+  QCOMPARE(s.Text("NickE"), QStringLiteral("Aurelia"));
+  QCOMPARE(s.Get<varnak::gui::LogView>("ReplayList")->Lines().rowCount(), replayLines);
+}
+
+void MainWindowTest::aDamagedSaveLoadsWithAWarning() {
+  Shown s;
+  const SaveFixture save = SaveFixture::Basic();
+  std::vector<uint8_t> body = varnak::fixture::WriteBody(save);
+  body.resize(body.size() / 2);
+  const std::string path = varnak::fixture::TempPath("damaged.sav");
+  varnak::fixture::WriteFile(path, varnak::fixture::WrapSave(varnak::fixture::WriteHeader(save), body));
+  s.w.LoadFile(path);
+  const std::vector<ShownBox> boxes = dialogs_.TakeBoxes();
+  QCOMPARE(boxes.size(), size_t{1});
+  QCOMPARE(boxes[0].Icon, QMessageBox::Warning);
+  QVERIFY2(boxes[0].Text.startsWith(QStringLiteral("The save looks damaged: the data ends at 0x")),
+           qPrintable(boxes[0].Text));
+  QCOMPARE(s.Text("NickE"), QStringLiteral("Aurelia"));  // what was read is shown
+}
+
+void MainWindowTest::aFifthTextHidesTheAnalysisPages() {
+  Shown s;
+  SaveFixture save = SaveFixture::Basic();
+  save.Header.Slots[0].Fifth = "Scenario";
+  s.w.LoadFile(SaveFile(save, "fifth.sav"));
+  QTabWidget* pages = s.w.PageControl();
+  QStringList shown;
+  for (int i = 0; i < pages->count(); ++i)
+    if (pages->isTabVisible(i)) shown << pages->tabText(i);
+  QCOMPARE(shown, QStringList({QStringLiteral("Base"), QStringLiteral("Map")}));
+  QCOMPARE(pages->count(), 12);  // hidden, not removed
+
+  s.w.LoadFile(SaveFile(SaveFixture::Basic(), "basic.sav"));
+  for (int i = 0; i < pages->count(); ++i) QVERIFY(pages->isTabVisible(i));
+}
+
+void MainWindowTest::numbersKeepThePointUnderADecimalCommaLocale() {
+  // Qt takes the C library's locale from the environment when it starts; the ctest run
+  // under de_DE.UTF-8 checks that case. Elsewhere the test switches the locale itself.
+  const std::string before = std::setlocale(LC_ALL, nullptr);
+  const QLocale qtBefore;
+  if (std::string(std::localeconv()->decimal_point) != ",") {
+    if (qEnvironmentVariableIsSet("VARNAK_EXPECT_DECIMAL_COMMA"))
+      QFAIL("started without the decimal-comma locale it was run under");
+    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) QSKIP("no decimal-comma locale here");
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  }
+  QCOMPARE(std::string(std::localeconv()->decimal_point), std::string(","));
+
+  {
+    Shown s;
+    s.w.LoadFile(SaveFile(RichSave(), "rich.sav"));
+    QCOMPARE(s.Text("City1CultureE"), QStringLiteral("    42.00"));
+    QCOMPARE(s.Text("DiffCoeffE"), QStringLiteral("    1.0"));
+    QCOMPARE(s.Get<QTableWidget>("LeadersGrid")->item(0, 4)->text(),
+             QString::fromStdString(s.w.Form().LeadersGrid.Cell(4, 1)));
+    QVERIFY(s.Get<QTableWidget>("LeadersGrid")->item(0, 4)->text().contains(QStringLiteral(".00%)")));
+    s.ShowPage("Base");
+    QLineEdit* coefficient = s.Get<QLineEdit>("DiffCoeffE");
+    Retype(coefficient, QStringLiteral("1.5"));
+    QTest::keyClick(coefficient, Qt::Key_Tab);
+    QVERIFY(dialogs_.TakeBoxes().empty());
+    QCOMPARE(coefficient->text(), QStringLiteral("    1.5"));
+  }
+  std::setlocale(LC_ALL, before.c_str());
+  QLocale::setDefault(qtBefore);
+}
+
+void MainWindowTest::aLongLogAppearsQuickly() {
+  SaveFixture save = SaveFixture::Basic();
+  save.Game.Replay.clear();
+  constexpr int kLines = 65536;
+  for (int i = 0; i < kLines; ++i)
+    save.Game.Replay.push_back({i % 1500, {}, "Event " + std::to_string(i) + " of a long game", 34 + i % 5});
+  const std::string path = SaveFile(save, "long.sav");
+  Shown s;
+  s.w.Form().LoadFile(path);  // the load itself is not what is measured
+  QElapsedTimer clock;
+  clock.start();
+  s.w.Render();
+  s.ShowPage("Replay");
+  auto* log = s.Get<varnak::gui::LogView>("ReplayList");
+  log->scrollToBottom();
+  const QImage painted = s.w.grab().toImage();
+  const qint64 ms = clock.elapsed();
+  QCOMPARE(log->Lines().rowCount(), kLines);
+  QVERIFY(!painted.isNull());
+  QVERIFY2(ms < 500, qPrintable(QStringLiteral("%1 ms to show the log").arg(ms)));
+}
+
+void MainWindowTest::rendersEveryPageOfTheSampleSave() {
+  Shown s;
+  s.w.LoadFile(VARNAK_SAMPLE_SAVE);
+  dialogs_.TakeBoxes();
+  QVERIFY(s.w.Form().LastLoad().Ok);
+  const QDir folder(QStringLiteral(VARNAK_GUI_PAGES_DIR));
+  QVERIFY(folder.mkpath(QStringLiteral(".")));
+  QTabWidget* pages = s.w.PageControl();
+  for (int i = 0; i < pages->count(); ++i) {
+    pages->setCurrentIndex(i);
+    QApplication::processEvents();
+    const QString name = QStringLiteral("%1-%2.png").arg(i + 1, 2, 10, QLatin1Char('0')).arg(
+        pages->tabText(i).replace(QLatin1Char(' '), QLatin1Char('-')));
+    QVERIFY(s.w.grab().save(folder.filePath(name)));
+  }
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
