@@ -1,23 +1,37 @@
-// Writes the fuzzer's seed corpus: fixture saves that reach every section of the
-// body in its different layouts.
-//   build/test/tools/make-fuzz-corpus DIR
+// Writes the fuzzers' seed corpora: fixture saves that reach every section of the
+// body in its different layouts, and the inflated image of each of them and of
+// every SAVE given, for the target that starts after inflate.
+//   build/test/tools/make-fuzz-corpus SAVES_DIR IMAGES_DIR [SAVE...]
 #include <cstdio>
 #include <filesystem>
 #include <string>
 
+#include "saveio/save_loader.h"
 #include "support/save_fixture.h"
 
 using namespace varnak::fixture;
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: make-fuzz-corpus DIR\n");
+  if (argc < 3) {
+    std::fprintf(stderr, "usage: make-fuzz-corpus SAVES_DIR IMAGES_DIR [SAVE...]\n");
     return 2;
   }
   const std::filesystem::path dir = argv[1];
+  const std::filesystem::path images = argv[2];
   std::filesystem::create_directories(dir);
+  std::filesystem::create_directories(images);
+  auto writeImage = [&](const std::filesystem::path& save) {
+    const varnak::LoadedSave loaded = varnak::LoadSaveFile(save.string());
+    if (!loaded.Ok) {
+      std::fprintf(stderr, "%s\n", loaded.Error.c_str());
+      return false;
+    }
+    WriteFile((images / save.filename()).replace_extension(".image").string(), loaded.Image.Bytes);
+    return true;
+  };
   auto write = [&](const char* name, const SaveFixture& s) {
     WriteFile((dir / name).string(), WriteSaveFile(s));
+    writeImage(dir / name);
   };
   SaveFixture basic = SaveFixture::Basic();
   write("basic.sav", basic);
@@ -48,5 +62,8 @@ int main(int argc, char** argv) {
   restricted.Header.AdminPassword = "admin";
   restricted.Header.Slots[0].Fifth = "locked";
   write("restricted.sav", restricted);
-  return 0;
+
+  bool ok = true;
+  for (int i = 3; i < argc; ++i) ok = writeImage(argv[i]) && ok;
+  return ok ? 0 : 1;
 }
