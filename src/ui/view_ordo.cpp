@@ -72,7 +72,7 @@ void TForm1::OrdoScoreCalc() {
   if (r.OrdoSumFinal > 0) {
     for (size_t i = 0; i < std::size(parts); ++i)
       percents[i]->Text =
-          Format("%7.2f", static_cast<double>(WrapMul(parts[i], 100)) / r.OrdoSumFinal);
+          Format("%7.2Lf", static_cast<long double>(WrapMul(parts[i], 100)) / r.OrdoSumFinal);
   }
   show(OrdoSumFinalE, r.OrdoSumFinal);
 

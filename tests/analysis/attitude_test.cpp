@@ -339,6 +339,14 @@ INSTANTIATE_TEST_SUITE_P(
                    m.PlayerDifferentReligionCounter[1][0] = 2;
                  },
                  DifferentReligionRow, 2.0L / -5 - 1, -2, -1},
+        TermCase{"DifferentReligionBeyondTheOwnerTable",
+                 [](GameModel& m) {
+                   m.PlayerStateReligionCount[0] = m.PlayerStateReligionCount[1] = 1;
+                   m.PlayerStateReligion[1] = 9;  // no owner entry: nobody owns it
+                   m.PlayerStateReligion[0] = 3;
+                   m.PlayerDifferentReligionCounter[1][0] = 2;
+                 },
+                 DifferentReligionRow, 2.0L / -5 - 1, -2, -1},
         TermCase{"DifferentReligionNeedsTwoReligions",
                  [](GameModel& m) {
                    m.PlayerStateReligionCount[0] = m.PlayerStateReligionCount[1] = 1;
@@ -493,6 +501,12 @@ INSTANTIATE_TEST_SUITE_P(
         TermCase{"RivalTradeStopsAtMinusFour",
                  [](GameModel& m) { m.TeamEnemyTradeValueB[1][0] = 1000; }, RivalTradeRow, -4, -4,
                  -4},
+        TermCase{"RivalTradeWithRelationCounterMinusOne",
+                 [](GameModel& m) {
+                   m.TeamEnemyTradeValueB[1][0] = 1000;
+                   m.TeamRelationCounter[1][0] = -1;
+                 },
+                 RivalTradeRow, 0, -4, 0},
         TermCase{"RivalTradeWithoutDivisor",
                  [](GameModel& m) {
                    m.TeamEnemyTradeValueB[1][0] = 1000;

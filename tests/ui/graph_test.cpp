@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
+#include "support/case_name.h"
 #include "ui/form_fixture.h"
 
 namespace varnak {
@@ -78,7 +81,52 @@ TEST(HistoryGraph, RestrictedViewDrawsOnlyMetPlayers) {
   f.Form.ShowAICheckBox.Checked = true;  // hidden, but a script may tick it
   f.Form.UserSelect("GraphSelect", 0);
   EXPECT_FALSE(f.Form.HistoryChart.Series[1].InLegend);
+
+  m.TeamHasMet[0][1] = 1;
+  f.Show(m);
+  f.Form.ShowAICheckBox.Checked = true;
+  f.Form.UserSelect("GraphSelect", 0);
+  EXPECT_TRUE(f.Form.HistoryChart.Series[1].InLegend);
+  EXPECT_EQ(f.Form.HistoryChart.Series[1].Points.size(), 4u);
 }
+
+struct AxisCase {
+  const char* name;
+  int entry;                    // of GraphSelect
+  std::vector<int32_t> values;  // player 0's history, one value per turn
+  int32_t min, max;
+};
+
+class HistoryAxis : public testing::TestWithParam<AxisCase> {};
+
+// The limits are integer steps that truncate toward zero; only "Economy" looks at
+// the lowest value.
+TEST_P(HistoryAxis, LimitsFollowTheHighestValueAndForEconomyTheLowest) {
+  const AxisCase& c = GetParam();
+  GameModel m = fixture::TwoPlayerModel();
+  m.ElapsedTurns = static_cast<int32_t>(c.values.size());
+  for (size_t j = 0; j < c.values.size(); ++j) {
+    m.ScoreHistory[0][j] = c.values[j];
+    m.EconomyHistory[0][j] = c.values[j];
+  }
+  FormFixture f;
+  f.Show(m);
+  ASSERT_TRUE(f.Form.UserSelect("GraphSelect", c.entry));
+  EXPECT_EQ(f.Form.HistoryChart.AxisMin, c.min);
+  EXPECT_EQ(f.Form.HistoryChart.AxisMax, c.max);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, HistoryAxis,
+    testing::Values(AxisCase{"ScoreUpTo1000", 0, {10, 0, 1000}, -20, 1050},
+                    AxisCase{"Score19TruncatesBothLimits", 0, {19}, 0, 19},
+                    AxisCase{"ScoreIgnoresItsLowestValue", 0, {-500, 100}, -2, 105},
+                    AxisCase{"ScoreAllBelowZeroKeepsZero", 0, {-50, -7}, 0, 0},
+                    AxisCase{"EconomyBelowZero", 1, {-300, 200}, -315, 210},
+                    AxisCase{"EconomyMinusOneTruncatesTowardZero", 1, {-1, 40}, -1, 42},
+                    AxisCase{"EconomyWithoutNegativesStartsAtZero", 1, {5, 19}, 0, 19},
+                    AxisCase{"NoTurnsPlayed", 0, {}, 0, 0}),
+    fixture::CaseName());
 
 TEST(HistoryGraph, MoreTurnsThanTheHistoryHoldsStopAtItsEnd) {
   FormFixture f;

@@ -24,10 +24,18 @@ ReportRun Report(const std::vector<std::string>& args) {
   return r;
 }
 
-std::string SaveFile(const std::string& name) {
+std::string SaveFile(const std::string& name,
+                     const fixture::SaveFixture& save = fixture::SaveFixture::Basic()) {
   const std::string path = fixture::TempPath(name);
-  fixture::WriteFile(path, fixture::WriteSaveFile(fixture::SaveFixture::Basic()));
+  fixture::WriteFile(path, fixture::WriteSaveFile(save));
   return path;
+}
+
+// The row of TechGrid that names `tech`, or nothing.
+const json* TechRow(const json& grid, const std::string& tech) {
+  for (const json& row : grid["cells"])
+    if (row[1] == tech) return &row;
+  return nullptr;
 }
 
 TEST(Report, PrintsEveryPageAndEveryNamedControlAtStartUp) {
@@ -103,6 +111,93 @@ TEST(Report, ADamagedSaveLoadsWithAWarning) {
   ASSERT_EQ(r.state["load"]["warnings"].size(), 1u);
   EXPECT_TRUE(r.state["load"]["warnings"][0].get<std::string>().starts_with(
       "The save looks damaged: the data ends at 0x"));
+}
+
+TEST(Report, EventsReachThePlayerGraphLogAttitudeAndOrdoPages) {
+  fixture::SaveFixture s = fixture::SaveFixture::Basic();
+  auto& aurelia = s.Players[0];
+  auto& brennus = s.Players[1];
+  aurelia.Tail.Messages.push_back({"Your Swordsman has defeated a Barbarian Axeman", 36, 21, 5});
+  aurelia.Tail.Economy = {{12, 6}, {40, 200}};
+  brennus.Tail.Economy = {{20, -300}};
+  s.Teams[1].HasTech[13] = 1;           // Guilds
+  s.Teams[1].ResearchProgress[31] = 37;  // Writing
+  brennus.Tail.Memory[0][5] = 3;        // Razed City, -250 for Brennus
+  const std::string path = SaveFile("views.sav", s);
+
+  const ReportRun r =
+      Report({"--select", "PlayerInfoSelect=1", "--check", "ShowAICheckBox=1", "--select",
+              "GraphSelect=1", "--check", "ShowCombatsCheckBox=1", "--select", "AttLeaderSel1=1",
+              "--edit", "OrdoTurnMaxE=0", "--edit", "OrdoPopFactorE=abc", path});
+  ASSERT_EQ(r.status, 0) << r.err;
+  const json& c = r.state["controls"];
+
+  EXPECT_EQ(c["GoldE"]["text"], "     75");
+  EXPECT_EQ(c["GeneralPointsE"]["text"], "  12/60");
+  const json* guilds = TechRow(c["TechGrid"], "Guilds");
+  const json* writing = TechRow(c["TechGrid"], "Writing");
+  ASSERT_TRUE(guilds != nullptr && writing != nullptr);
+  EXPECT_EQ((*guilds)[5], "Yes");
+  EXPECT_EQ((*writing)[5], "     37");
+
+  const json& chart = c["HistoryChart"];
+  EXPECT_EQ(chart["axis"], json::parse(R"({"min":-315,"max":210})"));
+  EXPECT_EQ(chart["series"][1]["title"], "Brennus");
+  EXPECT_EQ(chart["series"][1]["legend"], true);
+  EXPECT_EQ(chart["series"][1]["points"].size(), 100u);
+  EXPECT_EQ(chart["series"][1]["points"][20], json::parse("[20,-300]"));
+  EXPECT_EQ(chart["series"][2]["legend"], false);
+
+  EXPECT_EQ(c["PlayerLog"]["lines"].back(),
+            json::parse(R"({"text":"  21 3160BC  Your Swordsman has defeated a Barbarian Axeman",
+                            "color":"#800080"})"));
+
+  EXPECT_EQ(c["Memory5"], json::parse(R"({"kind":"edit","text":"  -7.50","color":"#FF0000",
+                                          "visible":true})"));
+  EXPECT_EQ(c["Rank1E"]["text"], "  2");
+  EXPECT_EQ(c["Rank2E"]["text"], "  1");
+
+  // The turn limit 0 was stored and scored; the bad factor stopped the second edit.
+  EXPECT_EQ(c["OrdoTurnFinalE"]["text"], "     -1");
+  EXPECT_EQ(r.state["errors"], json::parse(R"(["'abc' is not a valid integer value"])"));
+}
+
+// Indexes and counters that the game's tables cannot take, as a save may hold them.
+TEST(Report, ValuesBeyondTheTablesShowSoundly) {
+  fixture::SaveFixture s = fixture::SaveFixture::Basic();
+  auto& aurelia = s.Players[0];
+  auto& brennus = s.Players[1];
+  brennus.Head.Personality = 99;  // no such row: read as the first
+  brennus.Head.Civics = {1, 5, 40, 15, -1};
+  for (auto* p : {&aurelia, &brennus}) {
+    p->Head.StateReligion = 9;  // no owner entry for it
+    p->Head.StateReligionCount = 1;
+  }
+  aurelia.Tail.SameReligionCounter[1] = 25;
+  aurelia.Tail.TradeValueB[1] = 200;
+  s.Teams[0].RelationCounter[1] = -1;  // the trade divisors become 0
+  s.Teams[0].EnemyTradeValueB[1] = 1000;
+  const std::string path = SaveFile("beyond.sav", s);
+
+  const ReportRun r = Report(
+      {"--select", "PlayerInfoSelect=1", "--select", "AttLeaderSel2=1", path});
+  ASSERT_EQ(r.status, 0) << r.err;
+  const json& c = r.state["controls"];
+  EXPECT_EQ(c["CivicsStr"]["text"], "Her, Bar, ?, Dec, ?");
+  // Aurelia toward Brennus, a computer: his warmonger respect is the first row's 0.
+  EXPECT_EQ(c["PeaceWeightE"]["text"], "     2");
+  EXPECT_EQ(c["WarmongerRespectE"]["text"], "     0");
+  // The same religion, owned by nobody: base 1 and 25 / 10.
+  EXPECT_EQ(c["SameReligionE"]["text"], "   3.50");
+  EXPECT_EQ(c["SameReligionMaxE"]["text"], "  4");
+  // Without a divisor the trade rows count nothing.
+  for (const char* box : {"TradeAttitudeE", "EnemyTradeAttitudeE"})
+    EXPECT_EQ(c[box], json::parse(R"({"kind":"edit","text":"   0.00","color":"#000000",
+                                      "visible":true})"))
+        << box;
+  EXPECT_EQ(c["TradeAttitudeMaxE"]["text"], "  4");
+  EXPECT_EQ(c["EnemyTradeAttitudeMaxE"]["text"], " -4");
+  EXPECT_EQ(r.state["errors"], json::array());
 }
 
 struct UsageCase {
