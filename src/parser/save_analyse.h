@@ -12,6 +12,11 @@
 
 namespace varnak {
 
-std::unique_ptr<GameModel> SaveAnalyse(const SaveImage& image, const GameScoreFactors& factors);
+// `previous`, when given, is the model this one replaces: its logs lend their memory
+// to the new model and are left empty. A window that opens one save after another so
+// fills memory it already has instead of having fresh memory mapped in, which costs
+// more than reading into it.
+std::unique_ptr<GameModel> SaveAnalyse(const SaveImage& image, const GameScoreFactors& factors,
+                                       GameModel* previous = nullptr);
 
 }  // namespace varnak

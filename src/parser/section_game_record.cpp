@@ -48,7 +48,7 @@ void ReadReplayLog(FieldReader& r, GameModel& m) {
     TReplayMsgRec rec;
     rec.Turn = r.ReadInt();
     for (int32_t& kept : rec.Kept) kept = r.ReadInt();
-    rec.Text = CutMacros(r.ReadUStr());
+    rec.Text = CutMacros(r.ReadUStrView());
     rec.Kind = r.ReadInt();
     if (i < kReplayCapacity && r.More()) m.ReplayLog.push_back(std::move(rec));
   }

@@ -95,7 +95,7 @@ void ReadMessages(FieldReader& r, GameModel& m, size_t row, int32_t team) {
   std::vector<int32_t> found;
   for (int32_t j = 0; j < count && r.More(); ++j) {
     TMessageRec rec;
-    rec.MessageText = CutMacros(r.ReadUStr());
+    rec.MessageText = CutMacros(r.ReadUStrView());
     r.SkipUStr();
     r.SkipUStr();
     r.SkipInts(1);

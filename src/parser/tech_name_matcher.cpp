@@ -73,14 +73,45 @@ NameMatcher::NameMatcher(std::span<const std::string_view> names) : byteClass_(2
       queue.push_back(v);
     }
   }
+  Renumber(queue);
+  for (int32_t& target : next_) {
+    const auto t = static_cast<size_t>(target);
+    const bool emits = nameAt_[t] >= 0 || outputLink_[t] >= 0;
+    target = target * static_cast<int32_t>(classCount_) | (emits ? kEmits : 0);
+  }
+}
+
+void NameMatcher::Renumber(const std::vector<int32_t>& order) {
+  // The walk spends nearly all its steps in the shallow states (the first letters of
+  // the names); numbered breadth first, their rows lie together in the cache.
+  std::vector<int32_t> to(order.size());
+  for (size_t i = 0; i < order.size(); ++i) to[static_cast<size_t>(order[i])] = static_cast<int32_t>(i);
+  auto moved = [&](int32_t state) { return state < 0 ? state : to[static_cast<size_t>(state)]; };
+  std::vector<int32_t> next(next_.size());
+  std::vector<int32_t> nameAt(order.size());
+  std::vector<int32_t> outputLink(order.size());
+  for (size_t i = 0; i < order.size(); ++i) {
+    const auto old = static_cast<size_t>(order[i]);
+    for (size_t c = 0; c < classCount_; ++c) next[i * classCount_ + c] = moved(next_[old * classCount_ + c]);
+    nameAt[i] = nameAt_[old];
+    outputLink[i] = moved(outputLink_[old]);
+  }
+  next_ = std::move(next);
+  nameAt_ = std::move(nameAt);
+  outputLink_ = std::move(outputLink);
 }
 
 void NameMatcher::Find(std::string_view text, std::vector<int32_t>& found) const {
   found.clear();
-  int32_t state = 0;
+  const int32_t* next = next_.data();
+  const uint8_t* byteClass = byteClass_.data();
+  int32_t row = 0;
   for (char c : text) {
-    state = Step(state, static_cast<unsigned char>(c));
-    int32_t s = nameAt_[static_cast<size_t>(state)] >= 0 ? state : outputLink_[static_cast<size_t>(state)];
+    const int32_t step = next[row + byteClass[static_cast<unsigned char>(c)]];
+    row = step & ~kEmits;
+    if ((step & kEmits) == 0) continue;
+    const int32_t at = row / static_cast<int32_t>(classCount_);
+    int32_t s = nameAt_[static_cast<size_t>(at)] >= 0 ? at : outputLink_[static_cast<size_t>(at)];
     for (; s >= 0; s = outputLink_[static_cast<size_t>(s)]) {
       for (int32_t k = nameAt_[static_cast<size_t>(s)]; k >= 0; k = sameName_[static_cast<size_t>(k)]) {
         found.push_back(k);
@@ -88,6 +119,7 @@ void NameMatcher::Find(std::string_view text, std::vector<int32_t>& found) const
     }
   }
   found.insert(found.end(), emptyNames_.begin(), emptyNames_.end());
+  if (found.size() < 2) return;  // most texts name no technology at all
   std::sort(found.begin(), found.end());
   found.erase(std::unique(found.begin(), found.end()), found.end());
 }

@@ -25,14 +25,19 @@ class NameMatcher {
   void Find(std::string_view text, std::vector<int32_t>& found) const;
 
  private:
-  int32_t Step(int32_t state, unsigned char byte) const {
-    return next_[static_cast<size_t>(state) * classCount_ + byteClass_[byte]];
-  }
+  // Marks a transition whose target is a state at which some name ends, so that the
+  // walk learns it without a second look-up per byte.
+  static constexpr int32_t kEmits = int32_t{1} << 30;
+
+  // Gives the states the numbers of their place in `order` (every state once).
+  void Renumber(const std::vector<int32_t>& order);
 
   // Bytes that occur in no name share class 0; each other byte has its own class.
   std::vector<uint8_t> byteClass_;
   size_t classCount_ = 1;
-  // next_[state * classCount_ + class]: the automaton's resolved transitions.
+  // next_[state * classCount_ + class]: the automaton's resolved transitions. Once
+  // built, each holds its target's row (target * classCount_), so that a step is one
+  // addition and one load, marked with kEmits as above.
   std::vector<int32_t> next_;
   // Name ending exactly at a state (-1: none), and the nearest shorter suffix state
   // at which some name ends (-1: none).

@@ -31,20 +31,25 @@ void FieldReader::Skip(int64_t bytes) {
   cursor_ = exhausted_ ? std::min(end, DataEnd() + 1) : end;
 }
 
-int32_t FieldReader::ReadInt() {
+void FieldReader::Advance(int64_t n) {
+  NoteEnd(cursor_ + n);
+  cursor_ += n;
+}
+
+int32_t FieldReader::ReadIntAtEnd() {
   uint8_t b[4];
   Take(b, 4);
   return static_cast<int32_t>(uint32_t{b[0]} | uint32_t{b[1]} << 8 | uint32_t{b[2]} << 16 |
                               uint32_t{b[3]} << 24);
 }
 
-int16_t FieldReader::ReadShort() {
+int16_t FieldReader::ReadShortAtEnd() {
   uint8_t b[2];
   Take(b, 2);
   return static_cast<int16_t>(static_cast<uint16_t>(b[0] | b[1] << 8));
 }
 
-uint8_t FieldReader::ReadChar() {
+uint8_t FieldReader::ReadCharAtEnd() {
   uint8_t b;
   Take(&b, 1);
   return b;
@@ -59,25 +64,51 @@ std::string FieldReader::ReadStr() {
   return text;
 }
 
-std::string FieldReader::ReadUStr() {
+int32_t FieldReader::TextHead(bool& wide) {
   const int32_t n = ReadInt();
-  if (n < 1 || n >= kMaxTextLength) return {};
+  if (n < 1 || n >= kMaxTextLength) return 0;
   // A text of one character is always wide; otherwise a second byte below 20 means
   // the high byte of a wide first character.
   uint8_t second = 0;
   if (cursor_ + 1 >= 0 && cursor_ + 1 < DataEnd()) second = data_[static_cast<size_t>(cursor_ + 1)];
-  const bool wide = n == 1 || second < 20;
-  const size_t count = static_cast<size_t>(n);
-  std::string text(count, '\0');
-  if (!wide) {
-    Take(reinterpret_cast<uint8_t*>(text.data()), count);
+  wide = n == 1 || second < 20;
+  return n;
+}
+
+std::string_view FieldReader::ReadUStrView() {
+  bool wide = false;
+  const int32_t n = TextHead(wide);
+  if (n == 0) return {};
+  const auto count = static_cast<size_t>(n);
+  text_.resize(count);
+  char* out = text_.data();
+  const int64_t bytes = wide ? int64_t{n} * 2 : n;
+  if (cursor_ >= 0 && cursor_ + bytes <= DataEnd()) {
+    const uint8_t* in = data_.data() + cursor_;
+    if (wide) {
+      for (size_t i = 0; i < count; ++i) out[i] = static_cast<char>(in[i * 2]);
+    } else {
+      std::memcpy(out, in, count);
+    }
+    Advance(bytes);
+  } else if (!wide) {
+    Take(reinterpret_cast<uint8_t*>(out), count);
   } else {
+    // The text runs past the end of the data: what is missing reads as zeros.
     std::string raw(count * 2, '\0');
     Take(reinterpret_cast<uint8_t*>(raw.data()), count * 2);
-    for (size_t i = 0; i < count; ++i) text[i] = raw[i * 2];
+    for (size_t i = 0; i < count; ++i) out[i] = raw[i * 2];
   }
-  text.resize(std::strlen(text.c_str()));
-  return text;
+  const void* zero = std::memchr(out, 0, count);
+  return std::string_view(out, zero != nullptr ? static_cast<size_t>(static_cast<const char*>(zero) - out) : count);
+}
+
+std::string FieldReader::ReadUStr() { return std::string(ReadUStrView()); }
+
+void FieldReader::SkipUStr() {
+  bool wide = false;
+  const int32_t n = TextHead(wide);
+  if (n > 0) Advance(wide ? int64_t{n} * 2 : n);
 }
 
 }  // namespace varnak

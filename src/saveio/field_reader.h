@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "saveio/save_image.h"
 
@@ -28,19 +29,41 @@ class FieldReader {
   int64_t Cursor() const { return cursor_; }
   void SetCursor(int64_t at) { cursor_ = at; }
 
-  int32_t ReadInt();
-  int16_t ReadShort();
-  uint8_t ReadChar();
+  int32_t ReadInt() {
+    // Nearly every field lies wholly inside the data; only the last ones may not.
+    if (cursor_ >= 0 && cursor_ + 4 <= DataEnd()) {
+      const uint8_t* b = data_.data() + cursor_;
+      cursor_ += 4;
+      return static_cast<int32_t>(uint32_t{b[0]} | uint32_t{b[1]} << 8 | uint32_t{b[2]} << 16 |
+                                  uint32_t{b[3]} << 24);
+    }
+    return ReadIntAtEnd();
+  }
+  int16_t ReadShort() {
+    if (cursor_ >= 0 && cursor_ + 2 <= DataEnd()) {
+      const uint8_t* b = data_.data() + cursor_;
+      cursor_ += 2;
+      return static_cast<int16_t>(static_cast<uint16_t>(b[0] | b[1] << 8));
+    }
+    return ReadShortAtEnd();
+  }
+  uint8_t ReadChar() {
+    if (cursor_ >= 0 && cursor_ < DataEnd()) return data_[static_cast<size_t>(cursor_++)];
+    return ReadCharAtEnd();
+  }
   uint8_t ReadBool() { return ReadChar(); }
   std::string ReadStr();   // 8-bit text
   std::string ReadUStr();  // 16-bit or 8-bit text, low bytes kept
+  // The same text as ReadUStr, in a buffer of the reader's that the next read of a
+  // text overwrites: for texts that are cut or converted before they are kept.
+  std::string_view ReadUStrView();
 
   // Passes over fields that are not kept, without looking at them.
   void Skip(int64_t bytes);
   void SkipInts(int64_t count) { Skip(count * 4); }
   void SkipShorts(int64_t count) { Skip(count * 2); }
   void SkipBools(int64_t count) { Skip(count); }
-  void SkipUStr() { (void)ReadUStr(); }
+  void SkipUStr();
 
   // False once a field reached past the end of the data: loops stop.
   bool More() const { return !exhausted_; }
@@ -54,13 +77,23 @@ class FieldReader {
  private:
   // Copies `n` bytes at the cursor into `out`, zero past the end; advances.
   void Take(uint8_t* out, size_t n);
+  // Moves on by `n` bytes as Take does, without copying them.
+  void Advance(int64_t n);
   void NoteEnd(int64_t wantedEnd);
+  // The reads of a field that reaches past the end of the data.
+  int32_t ReadIntAtEnd();
+  int16_t ReadShortAtEnd();
+  uint8_t ReadCharAtEnd();
+  // The character count of a text field and whether its characters are 16-bit;
+  // a count of 0 means no text (nothing follows the count).
+  int32_t TextHead(bool& wide);
 
   std::span<const uint8_t> data_;
   int64_t cursor_ = 0;
   bool exhausted_ = false;
   const char* section_ = "the save header";
   const char* exhaustedSection_ = nullptr;
+  std::string text_;  // behind ReadUStrView
 };
 
 }  // namespace varnak

@@ -57,6 +57,20 @@ std::vector<Chunk> GatherChunks(std::span<const uint8_t> raw, size_t firstLength
   return chunks;
 }
 
+// Memory handed back by RecycleImage and the file buffer of the last load, for the
+// next load to fill. Fresh memory costs a page fault at its first write, and on the
+// machines the analyzer runs on that costs more than inflating into it: a window that
+// opens one save after another keeps one buffer of the largest body instead.
+std::vector<uint8_t>& SpareImageBytes() {
+  thread_local std::vector<uint8_t> spare;
+  return spare;
+}
+
+std::vector<uint8_t>& FileBuffer() {
+  thread_local std::vector<uint8_t> buffer;
+  return buffer;
+}
+
 // Inflates the chunks, one after another, into `out` from `out.size()` on.
 // Returns an empty string on success, else zlib's reason. A stream that ends before
 // its end mark is no error: the body is what was inflated so far.
@@ -67,10 +81,13 @@ std::string InflateChunks(std::span<const uint8_t> raw, const std::vector<Chunk>
   if (rc != Z_OK) return ZlibReason(rc, zs);
 
   const size_t base = out.size();
-  // Most saves inflate to about eight times their packed size.
-  size_t capacity = std::min<size_t>(std::max<size_t>(packedSize * 8, 1 << 16),
-                                     static_cast<size_t>(kMaxInflatedBody));
-  out.resize(base + capacity);
+  const auto limit = static_cast<size_t>(kMaxInflatedBody);
+  // Most saves inflate to about eight times their packed size. Reserving writes
+  // nothing; the output then grows in small steps just ahead of zlib, so that only
+  // what the body fills is ever written, and each step is still in the cache when
+  // zlib overwrites the zeros.
+  constexpr size_t kStep = size_t{256} * 1024;
+  out.reserve(base + std::min(std::max<size_t>(packedSize * 8, 1 << 16), limit));
   size_t produced = 0;
   std::string error;
   bool finished = false;
@@ -79,16 +96,15 @@ std::string InflateChunks(std::span<const uint8_t> raw, const std::vector<Chunk>
     zs.next_in = const_cast<Bytef*>(raw.data() + chunks[c].Offset);
     zs.avail_in = static_cast<uInt>(chunks[c].Length);
     while (zs.avail_in > 0 || zs.avail_out == 0) {
-      if (produced == capacity) {
-        if (capacity >= static_cast<size_t>(kMaxInflatedBody)) {
+      if (base + produced == out.size()) {
+        if (produced >= limit) {
           error = "its body inflates to more than 128 MiB, more than any save holds";
           break;
         }
-        capacity = std::min(capacity * 2, static_cast<size_t>(kMaxInflatedBody));
-        out.resize(base + capacity);
+        out.resize(base + std::min(produced + kStep, limit));
       }
       zs.next_out = out.data() + base + produced;
-      zs.avail_out = static_cast<uInt>(capacity - produced);
+      zs.avail_out = static_cast<uInt>(out.size() - base - produced);
       const uInt before = zs.avail_out;
       rc = inflate(&zs, Z_NO_FLUSH);
       produced += before - zs.avail_out;
@@ -153,11 +169,13 @@ LoadedSave BuildSaveImage(std::span<const uint8_t> raw, const std::string& displ
   }
 
   SaveImage& image = result.Image;
+  image.Bytes = std::move(SpareImageBytes());
   image.Bytes.assign(raw.begin(), raw.begin() + headerLength);
   std::memcpy(image.Bytes.data() + headerLength - 4, "BODY", 4);
   const std::string reason = InflateChunks(raw, chunks, image.Bytes, packed);
   if (!reason.empty()) {
     result.Error = file + " could not be inflated: " + reason + ".";
+    RecycleImage(std::move(result.Image));
     result.Image = SaveImage{};
     return result;
   }
@@ -185,7 +203,8 @@ LoadedSave LoadSaveFile(const std::string& path) {
     failed.Error = "The file " + Quoted(path) + " is too large to be a save (over 1 GiB).";
     return failed;
   }
-  std::vector<uint8_t> raw(static_cast<size_t>(st.st_size));
+  std::vector<uint8_t>& raw = FileBuffer();
+  raw.resize(static_cast<size_t>(st.st_size));
   in.read(reinterpret_cast<char*>(raw.data()), static_cast<std::streamsize>(raw.size()));
   raw.resize(static_cast<size_t>(in.gcount()));
   if (in.bad()) {
@@ -195,6 +214,14 @@ LoadedSave LoadSaveFile(const std::string& path) {
   LoadedSave result = BuildSaveImage(raw, path);
   result.ModifiedUnixSeconds = static_cast<int64_t>(st.st_mtime);
   return result;
+}
+
+void RecycleImage(SaveImage&& image) {
+  std::vector<uint8_t>& spare = SpareImageBytes();
+  // Keep the larger block: it holds any body the smaller one holds.
+  if (image.Bytes.capacity() > spare.capacity()) spare = std::move(image.Bytes);
+  spare.clear();
+  image = SaveImage{};
 }
 
 }  // namespace varnak

@@ -33,6 +33,10 @@ LoadedSave LoadSaveFile(const std::string& path);
 // The same for bytes already in memory (the file's whole content).
 LoadedSave BuildSaveImage(std::span<const uint8_t> raw, const std::string& displayName);
 
+// Gives an image's memory back once the image has been read, for the next load to
+// build its image in. The memory stays with the thread that loaded the save.
+void RecycleImage(SaveImage&& image);
+
 // Offset of the first 0x78 0x9C pair at 0..n-4, or -1.
 int32_t FindStreamStart(std::span<const uint8_t> raw);
 

@@ -31,6 +31,8 @@ std::string CutMacros(std::string_view text) {
   const size_t zero = text.find('\0');
   if (zero != std::string_view::npos) text = text.substr(0, zero);
   if (text.empty() || text.size() >= static_cast<size_t>(kMaxTextLength)) return {};
+  // Most texts have no markup at all.
+  if (text.find('<') == std::string_view::npos) return std::string(text);
   std::string out;
   out.reserve(text.size());
   bool inMarkup = false;

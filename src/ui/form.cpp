@@ -267,8 +267,8 @@ void TForm1::LoadFile(const std::string& path) {
     ReportError(loaded.Error);
     return;
   }
-  std::unique_ptr<GameModel> fresh = SaveAnalyse(loaded.Image, model_->Factors);
-  loaded.Image = SaveImage{};
+  std::unique_ptr<GameModel> fresh = SaveAnalyse(loaded.Image, model_->Factors, model_.get());
+  RecycleImage(std::move(loaded.Image));
   ShowLoadedModel(std::move(fresh), path, FileDate(loaded.ModifiedUnixSeconds));
 }
 

@@ -1,6 +1,7 @@
 #include "ui/format.h"
 
 #include <cerrno>
+#include <charconv>
 #include <clocale>
 #include <cstdarg>
 #include <cstdio>
@@ -17,8 +18,7 @@ locale_t CLocale() {
 
 // "-0.00" and the like become " 0.00": same width, no sign.
 void DropMinusOfZero(std::string& s) {
-  for (size_t i = 0; i < s.size(); ++i) {
-    if (s[i] != '-') continue;
+  for (size_t i = s.find('-'); i < s.size(); i = s.find('-', i + 1)) {
     size_t j = i + 1;
     bool point = false;
     bool zeroOnly = true;
@@ -32,6 +32,31 @@ void DropMinusOfZero(std::string& s) {
 }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// printf's "%<width>lld".
+void AppendPadded(std::string& out, int64_t value, size_t width) {
+  char digits[24];
+  const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, value);
+  const auto n = static_cast<size_t>(end - digits);
+  if (n < width) out.append(width - n, ' ');
+  out.append(digits, n);
+}
+
+// What "%s" prints of a text: up to its first zero byte.
+std::string_view UpToZero(std::string_view text) { return text.substr(0, text.find('\0')); }
+
+void AppendLatin1AsUtf8(std::string& out, std::string_view latin1) {
+  size_t plain = 0;  // start of the run of ASCII not yet appended
+  for (size_t i = 0; i < latin1.size(); ++i) {
+    const auto c = static_cast<unsigned char>(latin1[i]);
+    if (c < 0x80) continue;
+    out.append(latin1.data() + plain, i - plain);
+    out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    plain = i + 1;
+  }
+  out.append(latin1.data() + plain, latin1.size() - plain);
+}
 
 }  // namespace
 
@@ -54,15 +79,28 @@ std::string Format(const char* format, ...) {
 std::string Latin1ToUtf8(std::string_view latin1) {
   std::string out;
   out.reserve(latin1.size());
-  for (char ch : latin1) {
-    const auto c = static_cast<unsigned char>(ch);
-    if (c < 0x80) {
-      out.push_back(static_cast<char>(c));
-    } else {
-      out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    }
+  AppendLatin1AsUtf8(out, latin1);
+  return out;
+}
+
+std::string LogLineText(int32_t turn, int32_t year, std::string_view month, std::string_view latin1) {
+  month = UpToZero(month);
+  latin1 = UpToZero(latin1);
+  std::string out;
+  out.reserve(18 + month.size() + 2 * latin1.size());
+  AppendPadded(out, turn, 4);
+  // PaddedYear
+  if (year == 0) {
+    out += "   1AD";
+  } else {
+    AppendPadded(out, year < 0 ? -int64_t{year} : int64_t{year}, 5);
+    out += year < 0 ? "BC" : "AD";
   }
+  out += ' ';
+  out += month;
+  out += ' ';
+  AppendLatin1AsUtf8(out, latin1);
+  DropMinusOfZero(out);  // as Format does
   return out;
 }
 

@@ -35,6 +35,11 @@ double StrToFloat(const std::string& text);
 std::string PaddedYear(int32_t year);
 std::string PlainYear(int32_t year);
 
+// A line of the replay log or a player log: Format("%4d%s %s %s") of the turn, the
+// PaddedYear of the year, the month and the Latin-1 text shown in UTF-8. Written
+// without printf, since a log has tens of thousands of lines.
+std::string LogLineText(int32_t turn, int32_t year, std::string_view month, std::string_view latin1);
+
 // "%6d:%02.2d:%02.2d" of the hours, minutes and seconds of `seconds`.
 std::string HoursMinutesSeconds(int32_t seconds);
 

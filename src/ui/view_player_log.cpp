@@ -47,9 +47,7 @@ void TForm1::DrawPlayerLog() {
     if (!ShowCityEventsCheckBox.Checked && msg.MessageKind == kCityEventKind) continue;
     std::string month;
     const int32_t year = Turn2Date(m.GameSpeed, msg.MessageTurn, month, scratchElapsed);
-    PlayerLog.Add(Format("%4d%s %s %s", msg.MessageTurn, PaddedYear(year).c_str(), month.c_str(),
-                         Latin1ToUtf8(msg.MessageText).c_str()),
-                  MessageColour(msg));
+    PlayerLog.Add(LogLineText(msg.MessageTurn, year, month, msg.MessageText), MessageColour(msg));
   }
 }
 

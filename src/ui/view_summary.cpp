@@ -225,9 +225,7 @@ void TForm1::PrintSummary() {
       if (msg.Text.empty()) continue;
       std::string month;
       const int32_t year = Turn2Date(m.GameSpeed, msg.Turn, month, scratchElapsed);
-      ReplayList.Add(Format("%4d%s %s %s", msg.Turn, PaddedYear(year).c_str(), month.c_str(),
-                            Latin1ToUtf8(msg.Text).c_str()),
-                     ReplayColor(msg));
+      ReplayList.Add(LogLineText(msg.Turn, year, month, msg.Text), ReplayColor(msg));
     }
   }
 

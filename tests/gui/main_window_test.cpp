@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
@@ -106,7 +105,7 @@ class MainWindowTest : public QObject {
   void aDamagedSaveLoadsWithAWarning();
   void aFifthTextHidesTheAnalysisPages();
   void numbersKeepThePointUnderADecimalCommaLocale();
-  void aLongLogAppearsQuickly();
+  void aLongLogShowsEveryLine();
   void rendersEveryPageOfTheSampleSave();
 
  private:
@@ -386,7 +385,8 @@ void MainWindowTest::numbersKeepThePointUnderADecimalCommaLocale() {
   QLocale::setDefault(qtBefore);
 }
 
-void MainWindowTest::aLongLogAppearsQuickly() {
+// How fast the log shows is measured by the benchmarks (bench/), not here.
+void MainWindowTest::aLongLogShowsEveryLine() {
   SaveFixture save = SaveFixture::Basic();
   save.Game.Replay.clear();
   constexpr int kLines = 65536;
@@ -394,18 +394,13 @@ void MainWindowTest::aLongLogAppearsQuickly() {
     save.Game.Replay.push_back({i % 1500, {}, "Event " + std::to_string(i) + " of a long game", 34 + i % 5});
   const std::string path = SaveFile(save, "long.sav");
   Shown s;
-  s.w.Form().LoadFile(path);  // the load itself is not what is measured
-  QElapsedTimer clock;
-  clock.start();
-  s.w.Render();
+  s.w.LoadFile(path);
   s.ShowPage("Replay");
   auto* log = s.Get<varnak::gui::LogView>("ReplayList");
   log->scrollToBottom();
   const QImage painted = s.w.grab().toImage();
-  const qint64 ms = clock.elapsed();
   QCOMPARE(log->Lines().rowCount(), kLines);
   QVERIFY(!painted.isNull());
-  QVERIFY2(ms < 500, qPrintable(QStringLiteral("%1 ms to show the log").arg(ms)));
 }
 
 void MainWindowTest::rendersEveryPageOfTheSampleSave() {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <string>
 
 #include "support/case_name.h"
 #include "ui/format.h"
@@ -85,6 +86,38 @@ TEST(Formatting, TimesAndYears) {
   EXPECT_EQ(PlainYear(-2500), "2500BC");
   EXPECT_EQ(Latin1ToUtf8("caf\xE9"), "caf\u00E9");
 }
+
+struct LogLineCase {
+  const char* name;
+  int32_t turn;
+  int32_t year;
+  const char* month;
+  std::string text;
+};
+
+class LogLines : public testing::TestWithParam<LogLineCase> {};
+
+// A log line is what Format makes of its parts, to the byte.
+TEST_P(LogLines, AreWhatFormatMakesOfTheirParts) {
+  const LogLineCase& c = GetParam();
+  EXPECT_EQ(LogLineText(c.turn, c.year, c.month, c.text),
+            Format("%4d%s %s %s", c.turn, PaddedYear(c.year).c_str(), c.month,
+                   Latin1ToUtf8(c.text).c_str()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Formatting, LogLines,
+    testing::Values(
+        LogLineCase{"Plain",            12,          -3640,            "",    "Roma was founded"},
+        LogLineCase{"WithMonth",        1201,        1952,             "Jul", "Session 4 started"},
+        LogLineCase{"YearZero",         0,           0,                "",    "x"},
+        LogLineCase{"WideTurn",         123456,      -2147483647 - 1,  "Dec", "far"},
+        LogLineCase{"NegativeTurn",     -7,          2147483647,       "",    "back"},
+        LogLineCase{"Latin1Text",       44,          -400,             "",    "Caf\xE9 \xD1\xE5\xF1"},
+        LogLineCase{"MinusZeroInText",  9,           -1000,            "",    "down by -0.00 and -0.5"},
+        LogLineCase{"ZeroByteEndsText", 3,           5,                "Jan", std::string("cut\0here", 8)},
+        LogLineCase{"EmptyText",        1,           -4000,            "",    ""}),
+    fixture::CaseName());
 
 }  // namespace
 }  // namespace varnak::ui

@@ -30,10 +30,17 @@ double TickStep(double span, int parts) {
 
 // Ticks at round values inside limits that stay exactly as given.
 void SetLimits(QValueAxis* axis, double low, double high, int parts) {
-  axis->setRange(low, high);
-  axis->setTickType(QValueAxis::TicksDynamic);
-  axis->setTickAnchor(0);
-  axis->setTickInterval(TickStep(high - low, parts));
+  // The axis makes a graphics item for every tick at each of the two changes: a wide
+  // new range under the old, fine interval would ask for hundreds of thousands of
+  // them for a moment. A coarser interval goes first, a finer one last.
+  const double step = TickStep(high - low, parts);
+  if (step >= axis->tickInterval()) {
+    axis->setTickInterval(step);
+    axis->setRange(low, high);
+  } else {
+    axis->setRange(low, high);
+    axis->setTickInterval(step);
+  }
 }
 
 }  // namespace
@@ -52,6 +59,9 @@ HistoryChartView::HistoryChartView(QWidget* parent) : QChartView(parent) {
   for (QValueAxis* axis : {horizontal_, vertical_}) {
     axis->setLabelFormat(QStringLiteral("%d"));  // whole numbers, no locale separators
     axis->setMinorTickCount(0);
+    axis->setTickInterval(1);
+    axis->setTickAnchor(0);
+    axis->setTickType(QValueAxis::TicksDynamic);
   }
   chart->addAxis(horizontal_, Qt::AlignBottom);
   chart->addAxis(vertical_, Qt::AlignLeft);

@@ -1,0 +1,169 @@
+// How long opening a save takes, step by step, on the bundled sample and on the stress
+// save (every table near its capacity), side by side in one run:
+//   Floor     read the file and inflate its stream, nothing else;
+//   Load      the container and the parser (LoadSaveFile, SaveAnalyse);
+//   Headless  the headless window's whole load, every view filled;
+//   Desktop   the desktop window offscreen: started, loaded, every page painted.
+// Then what a long replay log costs the desktop window to show, and the peak memory
+// of each step on the stress save, each in a process of its own.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QTabWidget>
+
+#include <sys/resource.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "peak_memory.h"
+#include "stages.h"
+#include "support/save_fixture.h"
+#include "ui/qt/log_view.h"
+#include "ui/qt/main_window.h"
+#include "ui/qt/startup.h"
+
+namespace {
+
+using namespace varnak;
+
+struct Save {
+  const char* name;
+  std::string path;
+};
+
+void Floor(benchmark::State& state, const Save& save) {
+  bench::Floor floor;
+  size_t inflated = 0;
+  for (auto _ : state) benchmark::DoNotOptimize(inflated = floor.Run(save.path));
+  state.counters["inflated_MiB"] = static_cast<double>(inflated) / (1 << 20);
+}
+
+void Load(benchmark::State& state, const Save& save) {
+  for (auto _ : state) benchmark::DoNotOptimize(bench::LoadAndAnalyse(save.path));
+}
+
+// Page faults per iteration: each is a page of fresh memory written for the first time.
+long MinorFaults() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_minflt;
+}
+
+void Headless(benchmark::State& state, const Save& save) {
+  bench::QuietHost host;
+  ui::TForm1 form(host);
+  const long faults = MinorFaults();
+  for (auto _ : state) bench::HeadlessLoad(form, save.path);
+  state.counters["faults"] = benchmark::Counter(static_cast<double>(MinorFaults() - faults),
+                                                benchmark::Counter::kAvgIterations);
+  state.counters["replay_lines"] = static_cast<double>(form.ReplayList.Lines.size());
+}
+
+void Desktop(benchmark::State& state, const Save& save) {
+  for (auto _ : state) {
+    std::unique_ptr<gui::MainWindow> window = bench::OpenDesktopWindow(save.path);
+    state.PauseTiming();  // closing the window is not part of opening it
+    window.reset();
+    state.ResumeTiming();
+  }
+}
+
+// A replay log of 65,536 lines, each in its own colour, from the rendering of a
+// loaded window until the log is scrolled to its end and painted.
+std::string LongReplaySave() {
+  fixture::SaveFixture save = fixture::SaveFixture::Basic();
+  save.Game.Replay.clear();
+  constexpr int kLines = 65536;
+  for (int i = 0; i < kLines; ++i)
+    save.Game.Replay.push_back({i % 1500, {}, "Event " + std::to_string(i) + " of a long game", 34 + i % 5});
+  const std::string path = fixture::TempPath("long-replay.sav");
+  fixture::WriteFile(path, fixture::WriteSaveFile(save));
+  return path;
+}
+
+void LongReplayLog(benchmark::State& state, const std::string& path) {
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto window = std::make_unique<gui::MainWindow>();
+    window->show();
+    window->Form().LoadFile(path);  // the load itself is measured above
+    QApplication::processEvents();
+    state.ResumeTiming();
+
+    window->Render();
+    QTabWidget* pages = window->PageControl();
+    pages->setCurrentIndex(4);  // "Replay"
+    auto* log = window->findChild<gui::LogView*>(QStringLiteral("ReplayList"));
+    log->scrollToBottom();
+    benchmark::DoNotOptimize(window->grab());
+
+    state.PauseTiming();
+    bench::Require(log->Lines().rowCount() == 65536, "the long log lost lines");
+    window.reset();
+    state.ResumeTiming();
+  }
+}
+
+// Peak resident memory of each step on the stress save, against its inflated size.
+void PeakMemory(benchmark::State& state, const Save& save) {
+  long bare = 0, headless = 0, toolkit = 0, desktop = 0;
+  for (auto _ : state) {
+    bare = bench::PeakKiB("bare", save.path);
+    headless = bench::PeakKiB("headless", save.path);
+    toolkit = bench::PeakKiB("toolkit", save.path);
+    desktop = bench::PeakKiB("desktop", save.path);
+  }
+  bench::Floor floor;
+  const double inflatedMiB = static_cast<double>(floor.Run(save.path)) / (1 << 20);
+  const auto MiB = [](long kib) { return static_cast<double>(kib) / 1024; };
+  state.counters["inflated_MiB"] = inflatedMiB;
+  state.counters["headless_MiB"] = MiB(headless - bare);
+  state.counters["desktop_MiB"] = MiB(desktop - toolkit);
+  state.counters["toolkit_MiB"] = MiB(toolkit);
+  state.counters["desktop_x_inflated"] = MiB(desktop - toolkit) / inflatedMiB;
+  state.counters["headless_x_inflated"] = MiB(headless - bare) / inflatedMiB;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc == 4 && std::string(argv[1]) == bench::kPeakFlag) return bench::RunPeakStep(argv[2], argv[3]);
+
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  QApplication app(argc, argv);
+  gui::SetUpApplication();
+  // The offscreen platform says on every layout change that it keeps no size hints.
+  static const QtMessageHandler standard = qInstallMessageHandler(nullptr);
+  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (!text.contains(QLatin1String("does not support propagateSizeHints"))) standard(type, context, text);
+  });
+
+  static const Save kSaves[] = {{"sample", VARNAK_SAMPLE_SAVE}, {"stress", VARNAK_STRESS_SAVE}};
+  // A save that asked the window anything would stop the desktop benchmarks at a dialog.
+  for (const Save& save : kSaves) {
+    bench::QuietHost host;
+    ui::TForm1 form(host);
+    bench::HeadlessLoad(form, save.path);
+  }
+  for (const auto& [step, function] :
+       {std::pair{"Floor", &Floor}, {"Load", &Load}, {"Headless", &Headless}, {"Desktop", &Desktop}}) {
+    for (const Save& save : kSaves)
+      benchmark::RegisterBenchmark((std::string(step) + "/" + save.name).c_str(), function, save)
+          ->Unit(benchmark::kMillisecond)
+          ->MeasureProcessCPUTime()
+          ->UseRealTime();
+  }
+  static const std::string longReplay = LongReplaySave();
+  benchmark::RegisterBenchmark("LongReplayLog/65536", LongReplayLog, longReplay)
+      ->Unit(benchmark::kMillisecond)
+      ->UseRealTime();
+  benchmark::RegisterBenchmark("PeakMemory/stress", PeakMemory, kSaves[1])
+      ->Unit(benchmark::kMillisecond)
+      ->Iterations(1);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,59 @@
+// The steps of opening a save, each a superset of the one before, so that a
+// benchmark of one step over the benchmark of the floor is what the step costs.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/form.h"
+
+namespace varnak::gui {
+class MainWindow;
+}
+
+namespace varnak::bench {
+
+// The least any load has to do: read the file into a buffer and inflate its stream
+// with one plain zlib call into a buffer that is already there. The buffers are kept
+// from one call to the next.
+class Floor {
+ public:
+  // The number of bytes inflated; aborts the program when the file is no save.
+  size_t Run(const std::string& path);
+
+ private:
+  std::vector<uint8_t> file_;
+  std::vector<uint8_t> joined_;
+  std::unique_ptr<uint8_t[]> body_;
+  size_t bodyCapacity_ = 0;
+};
+
+// The container and the parser: LoadSaveFile, then SaveAnalyse. Returns the number
+// of replay records read, so the work cannot be optimised away.
+size_t LoadAndAnalyse(const std::string& path);
+
+// A form host that answers nothing and fails the run on any message: the saves the
+// benchmarks load must open cleanly.
+class QuietHost : public ui::FormHost {
+ public:
+  std::optional<std::string> ChooseSaveFile() override { return std::nullopt; }
+  void ShowError(const std::string& message) override;
+  void ShowWarning(const std::string& message) override;
+};
+
+// The headless window's whole load: what "Load File" runs once the file is chosen.
+void HeadlessLoad(ui::TForm1& form, const std::string& path);
+
+// The desktop window, shown offscreen, once the load has run and every page has been
+// shown and painted, as a user who looks through the pages sees them.
+std::unique_ptr<gui::MainWindow> OpenDesktopWindow(const std::string& path);
+// Shows every page of the window in turn and paints it.
+void PaintEveryPage(gui::MainWindow& window);
+
+// Fails the run with `what` when `ok` is false.
+void Require(bool ok, const std::string& what);
+
+}  // namespace varnak::bench
