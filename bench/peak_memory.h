@@ -11,10 +11,11 @@ namespace varnak::bench {
 // the save loaded and every page painted).
 inline constexpr char kPeakFlag[] = "--varnak-peak";
 
-// Runs one step in this process, as the child started with kPeakFlag; the exit code.
+// Runs one step in this process, as the child started with kPeakFlag, and writes its
+// peak resident set in KiB to the standard output; the exit code.
 int RunPeakStep(const std::string& step, const std::string& save);
 
-// Starts this program again to run `step` on `save`; its peak resident set in KiB.
+// Starts this program again to run `step` on `save`; the child's peak resident set in KiB.
 long PeakKiB(const std::string& step, const std::string& save);
 
 }  // namespace varnak::bench

@@ -22,6 +22,13 @@ uint32_t LE32(const uint8_t* p) {
 
 }  // namespace
 
+void QuietenOffscreenPlatform() {
+  static const QtMessageHandler standard = qInstallMessageHandler(nullptr);
+  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (!text.contains(QLatin1String("does not support propagateSizeHints"))) standard(type, context, text);
+  });
+}
+
 void Require(bool ok, const std::string& what) {
   if (ok) return;
   std::fprintf(stderr, "varnak_bench: %s\n", what.c_str());
@@ -62,12 +69,12 @@ size_t Floor::Run(const std::string& path) {
   return static_cast<size_t>(inflated);
 }
 
-size_t LoadAndAnalyse(const std::string& path) {
+size_t Load::Run(const std::string& path) {
   LoadedSave loaded = LoadSaveFile(path);
   Require(loaded.Ok, loaded.Error);
-  const std::unique_ptr<GameModel> model = SaveAnalyse(loaded.Image, GameScoreFactors{});
-  RecycleImage(std::move(loaded.Image));  // as the window does
-  return model->ReplayLog.size();
+  model_ = SaveAnalyse(loaded.Image, GameScoreFactors{}, model_.get());
+  RecycleImage(std::move(loaded.Image));
+  return model_->ReplayLog.size();
 }
 
 void QuietHost::ShowError(const std::string& message) { Require(false, message); }

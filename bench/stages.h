@@ -31,9 +31,16 @@ class Floor {
   size_t bodyCapacity_ = 0;
 };
 
-// The container and the parser: LoadSaveFile, then SaveAnalyse. Returns the number
-// of replay records read, so the work cannot be optimised away.
-size_t LoadAndAnalyse(const std::string& path);
+// The container and the parser: LoadSaveFile, then SaveAnalyse, handing back the
+// image and the replaced model as the window does.
+class Load {
+ public:
+  // The number of replay records read, so that the work cannot be optimised away.
+  size_t Run(const std::string& path);
+
+ private:
+  std::unique_ptr<GameModel> model_;
+};
 
 // A form host that answers nothing and fails the run on any message: the saves the
 // benchmarks load must open cleanly.
@@ -52,6 +59,9 @@ void HeadlessLoad(ui::TForm1& form, const std::string& path);
 std::unique_ptr<gui::MainWindow> OpenDesktopWindow(const std::string& path);
 // Shows every page of the window in turn and paints it.
 void PaintEveryPage(gui::MainWindow& window);
+
+// Drops the offscreen platform's note, at every layout change, that it keeps no size hints.
+void QuietenOffscreenPlatform();
 
 // Fails the run with `what` when `ok` is false.
 void Require(bool ok, const std::string& what);

@@ -9,6 +9,7 @@ packages=(
   nlohmann-json3-dev libcli11-dev
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev
   fonts-dejavu-core locales
+  libbenchmark-dev
 )
 
 missing=()
