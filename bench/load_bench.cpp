@@ -70,6 +70,19 @@ void Desktop(benchmark::State& state, const Save& save) {
   }
 }
 
+// The desktop window without a save, started and every page painted: what the toolkit
+// costs whatever the save.
+void DesktopStartUp(benchmark::State& state) {
+  for (auto _ : state) {
+    auto window = std::make_unique<gui::MainWindow>();
+    window->show();
+    bench::PaintEveryPage(*window);
+    state.PauseTiming();
+    window.reset();
+    state.ResumeTiming();
+  }
+}
+
 // A replay log of 65,536 lines, each in its own colour, from the rendering of a
 // loaded window until the log is scrolled to its end and painted.
 std::string LongReplaySave() {
@@ -155,6 +168,10 @@ int main(int argc, char** argv) {
           ->MeasureProcessCPUTime()
           ->UseRealTime();
   }
+  benchmark::RegisterBenchmark("Desktop/no-save", DesktopStartUp)
+      ->Unit(benchmark::kMillisecond)
+      ->MeasureProcessCPUTime()
+      ->UseRealTime();
   static const std::string longReplay = LongReplaySave();
   benchmark::RegisterBenchmark("LongReplayLog/65536", LongReplayLog, longReplay)
       ->Unit(benchmark::kMillisecond)

@@ -12,10 +12,10 @@
 
 namespace varnak {
 
-// `previous`, when given, is the model this one replaces: its logs lend their memory
-// to the new model and are left empty. A window that opens one save after another so
-// fills memory it already has instead of having fresh memory mapped in, which costs
-// more than reading into it.
+// `previous`, when given, is the model this one replaces: its logs lend their
+// records' memory to the new model and are left empty. A window that opens one save
+// after another so writes into memory it already has instead of allocating every
+// record anew (and having fresh memory mapped in, which costs more than reading).
 std::unique_ptr<GameModel> SaveAnalyse(const SaveImage& image, const GameScoreFactors& factors,
                                        GameModel* previous = nullptr);
 

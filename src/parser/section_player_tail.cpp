@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "analysis/cost.h"
+#include "model/refill.h"
 #include "model/wrapping.h"
 #include "parser/list_readers.h"
 #include "parser/sections.h"
@@ -81,21 +82,21 @@ int32_t HistoryIndex(int32_t turn, int32_t startTurn) {
 
 bool HasTeamRow(int32_t team) { return team >= 0 && team < kSlotCount; }
 
-void ReadMessages(FieldReader& r, GameModel& m, size_t row, int32_t team) {
+void ReadMessages(FieldReader& r, GameModel& m, GameModel* previous, size_t row, int32_t team) {
   r.SetSection("the messages of a player");
   const int32_t count = r.ReadInt();
   m.PlayerMessageCount[row] = count;
-  std::vector<TMessageRec>& table = m.MessageTable[row];
-  table.clear();
+  Refill<TMessageRec> table(m.MessageTable[row], previous != nullptr ? &previous->MessageTable[row] : nullptr);
   const int64_t fits = (r.DataEnd() - r.Cursor()) / kMinMessageRecord;
-  table.reserve(static_cast<size_t>(
+  table.Reserve(static_cast<size_t>(
       std::clamp<int64_t>(std::min<int64_t>(count, fits), 0, kMessageCapacity)));
 
   const NameMatcher& names = TechnologyNameMatcher();
   std::vector<int32_t> found;
+  TMessageRec past;  // beyond the table's capacity
   for (int32_t j = 0; j < count && r.More(); ++j) {
-    TMessageRec rec;
-    rec.MessageText = CutMacros(r.ReadUStrView());
+    TMessageRec& rec = j < kMessageCapacity ? table.Slot() : past;
+    CutMacros(r.ReadUStrView(), rec.MessageText);
     r.SkipUStr();
     r.SkipUStr();
     r.SkipInts(1);
@@ -116,7 +117,7 @@ void ReadMessages(FieldReader& r, GameModel& m, size_t row, int32_t team) {
       auto& turns = m.TechAcquiredTurn[static_cast<size_t>(team)];
       for (int32_t k : found) turns[static_cast<size_t>(k)] = rec.MessageTurn;
     }
-    if (j < kMessageCapacity) table.push_back(std::move(rec));
+    if (j < kMessageCapacity) table.Keep();
   }
 }
 
@@ -184,7 +185,7 @@ void ReadPlayerTail(ParseContext& ctx, int slot, int32_t recordFlag) {
     r.SkipUStr();
   });
 
-  ReadMessages(r, m, row, team);
+  ReadMessages(r, m, ctx.Previous, row, team);
   BuildScienceHistory(m, slot, team);
 
   r.SetSection("the history of a player");

@@ -11,6 +11,9 @@ struct ParseContext {
   const SaveImage& Image;
   FieldReader& Reader;
   GameModel& Model;
+  // The model this one replaces, if any: its logs lend their records' memory (see
+  // Refill) and are left empty.
+  GameModel* Previous = nullptr;
 };
 
 // Session markers of the replay log, collected before the body is walked.

@@ -28,20 +28,27 @@ int32_t FindUStr(const SaveImage& image, std::string_view text, int64_t start) {
 }
 
 std::string CutMacros(std::string_view text) {
+  std::string out;
+  CutMacros(text, out);
+  return out;
+}
+
+void CutMacros(std::string_view text, std::string& out) {
+  out.clear();
   const size_t zero = text.find('\0');
   if (zero != std::string_view::npos) text = text.substr(0, zero);
-  if (text.empty() || text.size() >= static_cast<size_t>(kMaxTextLength)) return {};
+  if (text.empty() || text.size() >= static_cast<size_t>(kMaxTextLength)) return;
   // Most texts have no markup at all.
-  if (text.find('<') == std::string_view::npos) return std::string(text);
-  std::string out;
-  out.reserve(text.size());
+  if (text.find('<') == std::string_view::npos) {
+    out.assign(text);
+    return;
+  }
   bool inMarkup = false;
   for (char c : text) {
     if (c == '<') inMarkup = true;
     if (!inMarkup) out.push_back(c);
     if (c == '>') inMarkup = false;
   }
-  return out;
 }
 
 }  // namespace varnak

@@ -17,5 +17,7 @@ int32_t FindUStr(const SaveImage& image, std::string_view text, int64_t start);
 // The text without markup: everything from a "<" up to and including the next ">"
 // is dropped; a "<" that is never closed drops the rest.
 std::string CutMacros(std::string_view text);
+// The same, written into `out` (whose memory is reused).
+void CutMacros(std::string_view text, std::string& out);
 
 }  // namespace varnak

@@ -84,9 +84,16 @@ std::string Latin1ToUtf8(std::string_view latin1) {
 }
 
 std::string LogLineText(int32_t turn, int32_t year, std::string_view month, std::string_view latin1) {
+  std::string out;
+  WriteLogLine(out, turn, year, month, latin1);
+  return out;
+}
+
+void WriteLogLine(std::string& out, int32_t turn, int32_t year, std::string_view month,
+                  std::string_view latin1) {
   month = UpToZero(month);
   latin1 = UpToZero(latin1);
-  std::string out;
+  out.clear();
   out.reserve(18 + month.size() + 2 * latin1.size());
   AppendPadded(out, turn, 4);
   // PaddedYear
@@ -101,7 +108,6 @@ std::string LogLineText(int32_t turn, int32_t year, std::string_view month, std:
   out += ' ';
   AppendLatin1AsUtf8(out, latin1);
   DropMinusOfZero(out);  // as Format does
-  return out;
 }
 
 int32_t StrToInt(const std::string& text) {

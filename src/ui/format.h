@@ -39,6 +39,9 @@ std::string PlainYear(int32_t year);
 // PaddedYear of the year, the month and the Latin-1 text shown in UTF-8. Written
 // without printf, since a log has tens of thousands of lines.
 std::string LogLineText(int32_t turn, int32_t year, std::string_view month, std::string_view latin1);
+// The same, written into `out` (whose memory is reused).
+void WriteLogLine(std::string& out, int32_t turn, int32_t year, std::string_view month,
+                  std::string_view latin1);
 
 // "%6d:%02.2d:%02.2d" of the hours, minutes and seconds of `seconds`.
 std::string HoursMinutesSeconds(int32_t seconds);

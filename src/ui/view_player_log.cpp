@@ -1,5 +1,6 @@
 // The "Player Log" page: one player's messages in colour, with two filters.
 #include "analysis/calendar.h"
+#include "model/refill.h"
 #include "ui/form.h"
 #include "ui/format.h"
 
@@ -33,21 +34,25 @@ void TForm1::DrawPlayerLog() {
   int p = PlayerLogSelect.Visible ? PlayerLogSelect.Selected : 0;
   if (p < 0) p = 0;
   if (p >= kSlotCount || m.SlotTable[static_cast<size_t>(p)].SlotName.empty()) p = kSlotCount - 1;
-  PlayerLog.Clear();
   if (!m.SlotTable[0].SlotFifthText.empty()) {
+    PlayerLog.Clear();
     PlayerLog.Add("Not Available", kRed);
     return;
   }
   int32_t scratchElapsed = m.ElapsedTurns;
   const auto& messages = m.MessageTable[static_cast<size_t>(p)];
-  PlayerLog.Lines.reserve(messages.size());
+  Refill<LogLine> lines(PlayerLog.Lines);
+  lines.Reserve(messages.size());
+  std::string month;
   for (const TMessageRec& msg : messages) {
     if (msg.MessageText.empty()) continue;
     if (!ShowCombatsCheckBox.Checked && msg.MessageKind == kCombatKind) continue;
     if (!ShowCityEventsCheckBox.Checked && msg.MessageKind == kCityEventKind) continue;
-    std::string month;
     const int32_t year = Turn2Date(m.GameSpeed, msg.MessageTurn, month, scratchElapsed);
-    PlayerLog.Add(LogLineText(msg.MessageTurn, year, month, msg.MessageText), MessageColour(msg));
+    LogLine& line = lines.Slot();
+    WriteLogLine(line.Text, msg.MessageTurn, year, month, msg.MessageText);
+    line.LineColor = MessageColour(msg);
+    lines.Keep();
   }
 }
 

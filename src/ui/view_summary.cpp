@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "analysis/calendar.h"
+#include "model/refill.h"
 #include "model/wrapping.h"
 #include "reference/reference_tables.h"
 #include "ui/form.h"
@@ -218,14 +219,19 @@ void TForm1::PrintSummary() {
   }
 
   // ---- Replay ----
-  ReplayList.Clear();
-  if (m.RestrictedView == 0) {
-    ReplayList.Lines.reserve(m.ReplayLog.size());
-    for (const TReplayMsgRec& msg : m.ReplayLog) {
-      if (msg.Text.empty()) continue;
+  {
+    Refill<LogLine> lines(ReplayList.Lines);
+    if (m.RestrictedView == 0) {
+      lines.Reserve(m.ReplayLog.size());
       std::string month;
-      const int32_t year = Turn2Date(m.GameSpeed, msg.Turn, month, scratchElapsed);
-      ReplayList.Add(LogLineText(msg.Turn, year, month, msg.Text), ReplayColor(msg));
+      for (const TReplayMsgRec& msg : m.ReplayLog) {
+        if (msg.Text.empty()) continue;
+        const int32_t year = Turn2Date(m.GameSpeed, msg.Turn, month, scratchElapsed);
+        LogLine& line = lines.Slot();
+        WriteLogLine(line.Text, msg.Turn, year, month, msg.Text);
+        line.LineColor = ReplayColor(msg);
+        lines.Keep();
+      }
     }
   }
 
