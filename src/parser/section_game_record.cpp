@@ -1,7 +1,6 @@
 #include <algorithm>
 
 #include "analysis/calendar.h"
-#include "model/refill.h"
 #include "model/wrapping.h"
 #include "parser/list_readers.h"
 #include "parser/sections.h"
@@ -36,26 +35,23 @@ void FillSessionList(GameModel& m) {
   }
 }
 
-void ReadReplayLog(FieldReader& r, GameModel& m, GameModel* previous) {
+void ReadReplayLog(FieldReader& r, GameModel& m) {
   r.SetSection("the replay log");
   const int32_t count = r.ReadInt();
   m.ReplayCount = std::min(count, kReplayCapacity);
-  Refill<TReplayMsgRec> log(m.ReplayLog, previous != nullptr ? &previous->ReplayLog : nullptr);
   // Smallest record: five int32, an empty text's count and the kind.
   constexpr int64_t kMinRecord = 28;
   const int64_t fits = std::max<int64_t>(0, (r.DataEnd() - r.Cursor()) / kMinRecord);
-  log.Reserve(static_cast<size_t>(std::clamp<int64_t>(m.ReplayCount, 0, fits)));
+  m.ReplayLog.reserve(static_cast<size_t>(std::clamp<int64_t>(m.ReplayCount, 0, fits)));
   // Records beyond the log's capacity are read past, so the fields after the log
   // stay in place.
-  TReplayMsgRec past;
   for (int32_t i = 0; i < count && r.More(); ++i) {
-    const bool inLog = i < kReplayCapacity;
-    TReplayMsgRec& rec = inLog ? log.Slot() : past;
+    TReplayMsgRec rec;
     rec.Turn = r.ReadInt();
     for (int32_t& kept : rec.Kept) kept = r.ReadInt();
-    CutMacros(r.ReadUStrView(), rec.Text);
+    rec.Text = CutMacros(r.ReadUStrView());
     rec.Kind = r.ReadInt();
-    if (inLog && r.More()) log.Keep();
+    if (i < kReplayCapacity && r.More()) m.ReplayLog.push_back(std::move(rec));
   }
 }
 
@@ -143,7 +139,7 @@ void ReadGameRecord(ParseContext& ctx) {
   });
   r.SkipInts(2);
 
-  ReadReplayLog(r, m, ctx.Previous);
+  ReadReplayLog(r, m);
 
   r.SetSection("the game record");
   m.SessionCount = r.ReadInt();

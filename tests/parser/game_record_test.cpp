@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <limits>
+
 #include "support/case_name.h"
 
 #include "support/analyse.h"
@@ -186,6 +189,40 @@ INSTANTIATE_TEST_SUITE_P(
         SettingCase{"LastKnownValues", 302, 2, 5, 6, 8, 2, 100, 150, 40, 2.0, -375},
         SettingCase{"UnknownValuesKeepStartUpFactors", 302, 4, 6, 7, 9, 4, 0, 0, 0, 0.0, -9999},
         SettingCase{"NegativeValues", 302, -1, -1, -1, -1, -1, 0, 0, 0, 0.0, -9999}),
+    fixture::CaseName());
+
+struct ExtremeCase {
+  const char* name;
+  int32_t version, speed, elapsed, start;
+  int32_t currentTurn, gameSpeed;
+};
+
+class ExtremeTurns : public testing::TestWithParam<ExtremeCase> {};
+
+// Turns and speeds are unchecked values from the file: their sums wrap as the
+// game's own int32 arithmetic does, and the date of a turn no speed knows is unknown.
+TEST_P(ExtremeTurns, WrapAsTheGameDoes) {
+  const ExtremeCase& c = GetParam();
+  SaveFixture s = SaveFixture::Basic();
+  s.Header.SaveVersion = c.version;
+  s.Header.GameSpeed = c.speed;
+  s.Game.ElapsedTurns = c.elapsed;
+  s.Game.StartTurn = c.start;
+  const auto m = fixture::Analyse(s);
+  EXPECT_EQ(m->CurrentTurn, c.currentTurn);
+  EXPECT_EQ(m->GameSpeed, c.gameSpeed);
+  EXPECT_FALSE(m->Damage.Damaged);
+}
+
+constexpr int32_t kIntMax = std::numeric_limits<int32_t>::max();
+constexpr int32_t kIntMin = std::numeric_limits<int32_t>::min();
+
+INSTANTIATE_TEST_SUITE_P(
+    Extremes, ExtremeTurns,
+    testing::Values(
+        ExtremeCase{"TurnSumPastTheLargestInt", 302, 2, 1509949445, 1526726661, -1258291190, 2},
+        ExtremeCase{"TurnSumBelowTheSmallestInt", 302, 2, kIntMin, -1, kIntMax, 2},
+        ExtremeCase{"Version101LargestSpeed", 101, kIntMax, 10, 0, 10, kIntMin}),
     fixture::CaseName());
 
 TEST(ReplayLog, TextOfOnlyMarkupBecomesEmptyButKeepsItsRecord) {
