@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "analysis/calendar.h"
+#include "model/refill.h"
 #include "model/wrapping.h"
 #include "parser/list_readers.h"
 #include "parser/sections.h"
@@ -35,23 +36,26 @@ void FillSessionList(GameModel& m) {
   }
 }
 
-void ReadReplayLog(FieldReader& r, GameModel& m) {
+void ReadReplayLog(FieldReader& r, GameModel& m, GameModel* previous) {
   r.SetSection("the replay log");
   const int32_t count = r.ReadInt();
   m.ReplayCount = std::min(count, kReplayCapacity);
+  Refill<TReplayMsgRec> log(m.ReplayLog, previous != nullptr ? &previous->ReplayLog : nullptr);
   // Smallest record: five int32, an empty text's count and the kind.
   constexpr int64_t kMinRecord = 28;
   const int64_t fits = std::max<int64_t>(0, (r.DataEnd() - r.Cursor()) / kMinRecord);
-  m.ReplayLog.reserve(static_cast<size_t>(std::clamp<int64_t>(m.ReplayCount, 0, fits)));
+  log.Reserve(static_cast<size_t>(std::clamp<int64_t>(m.ReplayCount, 0, fits)));
   // Records beyond the log's capacity are read past, so the fields after the log
   // stay in place.
+  TReplayMsgRec past;
   for (int32_t i = 0; i < count && r.More(); ++i) {
-    TReplayMsgRec rec;
+    const bool inLog = i < kReplayCapacity;
+    TReplayMsgRec& rec = inLog ? log.Slot() : past;
     rec.Turn = r.ReadInt();
     for (int32_t& kept : rec.Kept) kept = r.ReadInt();
-    rec.Text = CutMacros(r.ReadUStrView());
+    CutMacros(r.ReadUStrView(), rec.Text);
     rec.Kind = r.ReadInt();
-    if (i < kReplayCapacity && r.More()) m.ReplayLog.push_back(std::move(rec));
+    if (inLog && r.More()) log.Keep();
   }
 }
 
@@ -139,7 +143,7 @@ void ReadGameRecord(ParseContext& ctx) {
   });
   r.SkipInts(2);
 
-  ReadReplayLog(r, m);
+  ReadReplayLog(r, m, ctx.Previous);
 
   r.SetSection("the game record");
   m.SessionCount = r.ReadInt();
