@@ -10,6 +10,7 @@ packages=(
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev
   fonts-dejavu-core locales
   libbenchmark-dev
+  clang libclang-rt-14-dev
 )
 
 missing=()
