@@ -49,14 +49,13 @@ int RunStep(const std::string& step, const std::string& save) {
   QApplication app(argc, argv);
   gui::SetUpApplication();
   QuietenOffscreenPlatform();
+  const std::unique_ptr<gui::MainWindow> window = StartDesktopWindow();
   if (step == "toolkit") {
-    gui::MainWindow window;
-    window.show();
-    PaintEveryPage(window);
+    PaintEveryPage(*window);
     return 0;
   }
   if (step == "desktop") {
-    const std::unique_ptr<gui::MainWindow> window = OpenDesktopWindow(save);
+    LoadIntoDesktopWindow(*window, save);
     return 0;
   }
   return 2;

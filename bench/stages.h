@@ -54,9 +54,12 @@ class QuietHost : public ui::FormHost {
 // The headless window's whole load: what "Load File" runs once the file is chosen.
 void HeadlessLoad(ui::TForm1& form, const std::string& path);
 
-// The desktop window, shown offscreen, once the load has run and every page has been
-// shown and painted, as a user who looks through the pages sees them.
-std::unique_ptr<gui::MainWindow> OpenDesktopWindow(const std::string& path);
+// The desktop window as the program starts it: created, shown offscreen and painted.
+std::unique_ptr<gui::MainWindow> StartDesktopWindow();
+// The desktop window's load: "Load File" once its dialog has given the file (the load,
+// every widget rendered), then every page shown and painted, as a user who looks
+// through the pages sees them.
+void LoadIntoDesktopWindow(gui::MainWindow& window, const std::string& path);
 // Shows every page of the window in turn and paints it.
 void PaintEveryPage(gui::MainWindow& window);
 
