@@ -1,4 +1,4 @@
-#include "peak_memory.h"
+#include "fresh_process.h"
 
 #include <spawn.h>
 #include <sys/wait.h>
@@ -6,6 +6,7 @@
 
 #include <QApplication>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -35,12 +36,18 @@ long OwnPeakKiB() {
   return kib;
 }
 
-int RunStep(const std::string& step, const std::string& save) {
+double MsSince(std::chrono::steady_clock::time_point start) {
+  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+int RunStep(const std::string& step, const std::string& save, double& loadMs) {
   if (step == "bare") return 0;
   if (step == "headless") {
     QuietHost host;
     ui::TForm1 form(host);
+    const auto start = std::chrono::steady_clock::now();
     HeadlessLoad(form, save);
+    loadMs = MsSince(start);
     return 0;
   }
   int argc = 1;
@@ -55,7 +62,9 @@ int RunStep(const std::string& step, const std::string& save) {
     return 0;
   }
   if (step == "desktop") {
+    const auto start = std::chrono::steady_clock::now();
     LoadIntoDesktopWindow(*window, save);
+    loadMs = MsSince(start);
     return 0;
   }
   return 2;
@@ -63,18 +72,19 @@ int RunStep(const std::string& step, const std::string& save) {
 
 }  // namespace
 
-int RunPeakStep(const std::string& step, const std::string& save) {
-  const int rc = RunStep(step, save);
-  if (rc == 0) std::printf("%ld\n", OwnPeakKiB());
+int RunStepAsChild(const std::string& step, const std::string& save) {
+  double loadMs = 0;
+  const int rc = RunStep(step, save, loadMs);
+  if (rc == 0) std::printf("%ld %.3f\n", OwnPeakKiB(), loadMs);
   return rc;
 }
 
-long PeakKiB(const std::string& step, const std::string& save) {
+StepInProcess RunInOwnProcess(const std::string& step, const std::string& save) {
   std::string self(4096, '\0');
   const ssize_t n = readlink("/proc/self/exe", self.data(), self.size() - 1);
   Require(n > 0, "cannot find this program's own file");
   self.resize(static_cast<size_t>(n));
-  std::string flag = kPeakFlag;
+  std::string flag = kStepFlag;
   std::string stepArg = step;
   std::string saveArg = save;
   char* argv[] = {self.data(), flag.data(), stepArg.data(), saveArg.data(), nullptr};
@@ -97,7 +107,10 @@ long PeakKiB(const std::string& step, const std::string& save) {
   int status = 0;
   Require(waitpid(child, &status, 0) == child, "lost the child process");
   Require(WIFEXITED(status) && WEXITSTATUS(status) == 0, "the step " + step + " failed");
-  return std::atol(said.c_str());
+  StepInProcess result;
+  Require(std::sscanf(said.c_str(), "%ld %lf", &result.PeakKiB, &result.LoadMs) == 2,
+          "the step " + step + " said nothing");
+  return result;
 }
 
 }  // namespace varnak::bench

@@ -1,0 +1,28 @@
+// One step of opening a save in a fresh process of its own (this program started
+// again), so that nothing an earlier step left counts: its peak memory, and the time
+// of a load that has nothing of an earlier one to reuse.
+#pragma once
+
+#include <string>
+
+namespace varnak::bench {
+
+// The steps a child process can run: "bare" (nothing), "toolkit" (the desktop window
+// shown, no save), "headless" (the headless window's load), "desktop" (the window with
+// the save loaded and every page painted).
+inline constexpr char kStepFlag[] = "--varnak-step";
+
+// Runs one step in this process, as the child started with kStepFlag, and writes its
+// peak resident set in KiB and how long the load took to the standard output; the
+// exit code.
+int RunStepAsChild(const std::string& step, const std::string& save);
+
+struct StepInProcess {
+  long PeakKiB = 0;
+  double LoadMs = 0;  // the save's load (for "headless" and "desktop"): the first of the process
+};
+
+// Starts this program again to run `step` on `save`.
+StepInProcess RunInOwnProcess(const std::string& step, const std::string& save);
+
+}  // namespace varnak::bench
