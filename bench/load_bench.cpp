@@ -33,6 +33,13 @@ struct Save {
   std::string path;
 };
 
+// Page faults per iteration: each is a page of fresh memory written for the first time.
+long MinorFaults() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_minflt;
+}
+
 // Every step is timed as a program that has opened the save before opens it again
 // (one load first, untimed): its buffers are there and in memory. What the first
 // load of a fresh process costs, FreshProcess reports.
@@ -46,14 +53,10 @@ void Floor(benchmark::State& state, const Save& save) {
 void Load(benchmark::State& state, const Save& save) {
   bench::Load load;
   load.Run(save.path);
+  const long faults = MinorFaults();
   for (auto _ : state) benchmark::DoNotOptimize(load.Run(save.path));
-}
-
-// Page faults per iteration: each is a page of fresh memory written for the first time.
-long MinorFaults() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  return usage.ru_minflt;
+  state.counters["faults"] = benchmark::Counter(static_cast<double>(MinorFaults() - faults),
+                                                benchmark::Counter::kAvgIterations);
 }
 
 void Headless(benchmark::State& state, const Save& save) {
