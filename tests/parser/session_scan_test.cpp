@@ -1,7 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <cstring>
+#include <random>
+#include <string_view>
 
+#include "parser/sections.h"
+#include "saveio/text.h"
 #include "support/analyse.h"
 
 namespace varnak {
@@ -64,6 +70,49 @@ TEST(SessionScan, KeepsTheFirst4096MatchesInMarkerOrder) {
   EXPECT_EQ(std::count(m->SessionTurns.begin(), m->SessionTurns.end(), 1), 0);
   EXPECT_EQ(m->SessionTurns.back(), 16);
   EXPECT_EQ(m->SessionList.size(), 4096u);
+}
+
+// What the scan finds is what one FindUStr search after the other finds, marker by
+// marker, on bodies of random bytes with markers planted anywhere: at the ends, across
+// the places the scan tests together, overlapping, and with any header length.
+TEST(SessionScan, AgreesWithOneSearchPerMarker) {
+  constexpr std::string_view kMarkers[] = {"Session", "\xD1\xE5\xF1\xF1\xE8\xFF",
+                                           "Lancement de la session"};
+  std::mt19937 random(20261210u);
+  const auto pick = [&](size_t n) { return static_cast<size_t>(random() % n); };
+  for (int round = 0; round < 400; ++round) {
+    SaveImage image;
+    image.Bytes.resize(20 + pick(300));
+    // Few byte values, so that markers' first characters come up often.
+    for (uint8_t& b : image.Bytes) b = static_cast<uint8_t>("S\xD1Lesa\0\x01"[pick(8)]);
+    for (size_t planted = pick(5); planted > 0; --planted) {
+      const std::string_view marker = kMarkers[pick(3)];
+      const size_t at = pick(image.Bytes.size());
+      for (size_t j = 0; j < marker.size() && at + 2 * j < image.Bytes.size(); ++j)
+        image.Bytes[at + 2 * j] = static_cast<uint8_t>(marker[j]);
+    }
+    image.ImageLength = static_cast<int32_t>(image.Bytes.size());
+    // -1 and below: the search starts at 0 or before the image.
+    image.HeaderLength = static_cast<int32_t>(pick(44)) - 4;
+
+    std::array<int32_t, kSessionTurnCapacity> expected;
+    expected.fill(kNoSessionTurn);
+    size_t k = 0;
+    for (std::string_view marker : kMarkers) {
+      for (int64_t p = image.HeaderLength; k < expected.size();) {
+        p = FindUStr(image, marker, p + 1);
+        if (p == 0) break;
+        int32_t turn = 0;
+        if (p - 24 >= 0) std::memcpy(&turn, image.Bytes.data() + p - 24, 4);
+        expected[k++] = turn;
+      }
+    }
+    std::sort(expected.begin(), expected.end());
+
+    GameModel m;
+    parser::ScanSessions(image, m);
+    ASSERT_EQ(m.SessionTurns, expected) << "round " << round;
+  }
 }
 
 }  // namespace
