@@ -175,8 +175,7 @@ LoadedSave BuildSaveImage(std::span<const uint8_t> raw, const std::string& displ
   const std::string reason = InflateChunks(raw, chunks, image.Bytes, packed);
   if (!reason.empty()) {
     result.Error = file + " could not be inflated: " + reason + ".";
-    RecycleImage(std::move(result.Image));
-    result.Image = SaveImage{};
+    RecycleImage(std::move(result.Image));  // leaves the result's image empty
     return result;
   }
   image.Bytes.insert(image.Bytes.end(), raw.begin() + static_cast<std::ptrdiff_t>(terminator),

@@ -42,6 +42,16 @@ void AppendPadded(std::string& out, int64_t value, size_t width) {
   out.append(digits, n);
 }
 
+// "%5lldBC" of the year's size before Christ, "   1AD" for year 0, "%5dAD" after.
+void AppendPaddedYear(std::string& out, int32_t year) {
+  if (year == 0) {
+    out += "   1AD";
+    return;
+  }
+  AppendPadded(out, year < 0 ? -int64_t{year} : int64_t{year}, 5);
+  out += year < 0 ? "BC" : "AD";
+}
+
 // What "%s" prints of a text: up to its first zero byte.
 std::string_view UpToZero(std::string_view text) { return text.substr(0, text.find('\0')); }
 
@@ -83,12 +93,6 @@ std::string Latin1ToUtf8(std::string_view latin1) {
   return out;
 }
 
-std::string LogLineText(int32_t turn, int32_t year, std::string_view month, std::string_view latin1) {
-  std::string out;
-  WriteLogLine(out, turn, year, month, latin1);
-  return out;
-}
-
 void WriteLogLine(std::string& out, int32_t turn, int32_t year, std::string_view month,
                   std::string_view latin1) {
   month = UpToZero(month);
@@ -96,13 +100,7 @@ void WriteLogLine(std::string& out, int32_t turn, int32_t year, std::string_view
   out.clear();
   out.reserve(18 + month.size() + 2 * latin1.size());
   AppendPadded(out, turn, 4);
-  // PaddedYear
-  if (year == 0) {
-    out += "   1AD";
-  } else {
-    AppendPadded(out, year < 0 ? -int64_t{year} : int64_t{year}, 5);
-    out += year < 0 ? "BC" : "AD";
-  }
+  AppendPaddedYear(out, year);
   out += ' ';
   out += month;
   out += ' ';
@@ -162,9 +160,9 @@ double StrToFloat(const std::string& text) {
 }
 
 std::string PaddedYear(int32_t year) {
-  if (year < 0) return Format("%5lldBC", -static_cast<long long>(year));
-  if (year == 0) return "   1AD";
-  return Format("%5dAD", year);
+  std::string out;
+  AppendPaddedYear(out, year);
+  return out;
 }
 
 std::string PlainYear(int32_t year) {

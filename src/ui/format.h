@@ -35,11 +35,10 @@ double StrToFloat(const std::string& text);
 std::string PaddedYear(int32_t year);
 std::string PlainYear(int32_t year);
 
-// A line of the replay log or a player log: Format("%4d%s %s %s") of the turn, the
-// PaddedYear of the year, the month and the Latin-1 text shown in UTF-8. Written
-// without printf, since a log has tens of thousands of lines.
-std::string LogLineText(int32_t turn, int32_t year, std::string_view month, std::string_view latin1);
-// The same, written into `out` (whose memory is reused).
+// A line of the replay log or a player log, written into `out` (whose memory is
+// reused): Format("%4d%s %s %s") of the turn, the PaddedYear of the year, the month
+// and the Latin-1 text shown in UTF-8. Written without printf, since a log has tens
+// of thousands of lines.
 void WriteLogLine(std::string& out, int32_t turn, int32_t year, std::string_view month,
                   std::string_view latin1);
 

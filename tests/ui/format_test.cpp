@@ -82,6 +82,7 @@ TEST(Formatting, TimesAndYears) {
   EXPECT_EQ(HoursMinutesSeconds(-61), "     0:-01:-01");
   EXPECT_EQ(PaddedYear(-3640), " 3640BC");
   EXPECT_EQ(PaddedYear(0), "   1AD");
+  EXPECT_EQ(PaddedYear(1952), " 1952AD");
   EXPECT_EQ(PaddedYear(-2147483647 - 1), "2147483648BC");
   EXPECT_EQ(PlainYear(-2500), "2500BC");
   EXPECT_EQ(Latin1ToUtf8("caf\xE9"), "caf\u00E9");
@@ -100,7 +101,9 @@ class LogLines : public testing::TestWithParam<LogLineCase> {};
 // A log line is what Format makes of its parts, to the byte.
 TEST_P(LogLines, AreWhatFormatMakesOfTheirParts) {
   const LogLineCase& c = GetParam();
-  EXPECT_EQ(LogLineText(c.turn, c.year, c.month, c.text),
+  std::string line = "left over from an earlier line";
+  WriteLogLine(line, c.turn, c.year, c.month, c.text);
+  EXPECT_EQ(line,
             Format("%4d%s %s %s", c.turn, PaddedYear(c.year).c_str(), c.month,
                    Latin1ToUtf8(c.text).c_str()));
 }
