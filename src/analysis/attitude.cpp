@@ -16,9 +16,6 @@ constexpr int32_t kNoCloseBordersValue = 2147483647;
 
 size_t At(int32_t i) { return static_cast<size_t>(i); }
 
-bool ValidSlot(int32_t i) { return i >= 0 && i < kSlotCount; }
-bool ValidTeam(int32_t t) { return t >= 0 && t < kSlotCount; }
-
 // A personality the table has no row for reads as row 0, as a negative one does.
 int32_t PersonalityOf(const GameModel& m, int32_t player) {
   const int32_t p = m.PlayerPersonality[At(player)];

@@ -6,6 +6,21 @@
 
 namespace varnak {
 
+namespace {
+
+template <typename Table>
+void SetFrom(const Table& table, int32_t index, int32_t& percent) {
+  if (index >= 0 && static_cast<size_t>(index) < table.size()) percent = table[static_cast<size_t>(index)];
+}
+
+}  // namespace
+
+void SetResearchFactors(GameModel& m) {
+  SetFrom(reference::WorldSizeResearchPercent, m.WorldSize, m.WorldSizePercent);
+  SetFrom(reference::GameSpeedResearchPercent, m.GameSpeed, m.SpeedPercent);
+  SetFrom(reference::StartEraResearchPercent, m.StartEra, m.EraPercent);
+}
+
 int32_t GetTeamHandicap(const GameModel& model, int32_t team) {
   int32_t sum = 0;
   int32_t count = 0;
@@ -27,7 +42,7 @@ int32_t TechCost(const GameModel& model, int32_t tech, int32_t player) {
   x = WrapMul(model.EraPercent, x) / 100;
   // A team index outside the table (a damaged slot) counts as a team of one.
   const int32_t members =
-      t >= 0 && t < kSlotCount ? model.TeamMemberCount[static_cast<size_t>(t)] : 1;
+      ValidTeam(t) ? model.TeamMemberCount[static_cast<size_t>(t)] : 1;
   const int32_t percent = WrapAdd(WrapMul(WrapSub(members, 1), model.TeamTechCostPercent), 100);
   return WrapMul(percent, x) / 100;
 }

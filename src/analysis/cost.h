@@ -14,4 +14,8 @@ int32_t GetTeamHandicap(const GameModel& model, int32_t team);
 // steps; each division truncates.
 int32_t TechCost(const GameModel& model, int32_t tech, int32_t player);
 
+// Sets the research cost percents of the world size, speed and start era; a setting
+// outside its table leaves its percent as it was.
+void SetResearchFactors(GameModel& model);
+
 }  // namespace varnak

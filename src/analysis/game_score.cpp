@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "model/wrapping.h"
+#include "reference/reference_tables.h"
 
 namespace varnak {
 namespace {
@@ -71,6 +72,12 @@ int32_t fScore(int32_t current, int32_t initial, double difficultyCoeff, int32_t
   if (expected > 0.0) f = Stored(WrapMul(factor, current) / static_cast<long double>(expected));
   f = Stored(static_cast<long double>(f) * difficultyCoeff);
   return TruncToInt32(f);
+}
+
+void SetDifficultyCoefficient(GameModel& m) {
+  const auto& table = reference::DifficultyScoreCoeff;
+  if (m.DifficultyLevel >= 0 && static_cast<size_t>(m.DifficultyLevel) < table.size())
+    m.DiffCoeff = table[static_cast<size_t>(m.DifficultyLevel)];
 }
 
 int32_t gPlayerScore(const GameModel& m, int32_t player) {

@@ -23,6 +23,10 @@ int32_t gScore(int32_t current, int32_t maximal, int32_t factor);
 int32_t fScore(int32_t current, int32_t initial, double difficultyCoeff, int32_t endTurn,
                int32_t turn, int32_t factor, int32_t maximal);
 
+// Sets the difficulty coefficient of the save's level; a level outside the table
+// leaves it as it was.
+void SetDifficultyCoefficient(GameModel& model);
+
 // A player's game score with vassals counted; 0 for a player who is not alive.
 int32_t gPlayerScore(const GameModel& model, int32_t player);
 

@@ -10,11 +10,13 @@
 #include <string>
 #include <vector>
 
+#include "reference/reference_tables.h"
+
 namespace varnak {
 
 inline constexpr int kSlotCount = 19;           // player slots and teams 0..18
 inline constexpr int kSlotRecords = 20;         // slot 19 is never filled
-inline constexpr int kTechs = 92;
+inline constexpr int kTechs = static_cast<int>(reference::kTechCount);
 inline constexpr int kReligions = 7;
 inline constexpr int kVictoryConditions = 7;
 inline constexpr int kGameOptions = 24;
@@ -27,8 +29,13 @@ inline constexpr int kPlotTableSide = 500;
 inline constexpr int kCityCapacity = 500;
 inline constexpr int kHistoryTurns = 1501;      // turn indexes 0..1500
 inline constexpr int kHistoryWritable = 1500;   // only 0..1499 come from the file
-inline constexpr int kMemoryKinds = 33;
+inline constexpr int kMemoryKinds = static_cast<int>(reference::kMemoryKindCount);
 inline constexpr int kCivicCategories = 5;
+
+// Player slots and teams share one range; an index outside it (a damaged save's team,
+// say) has no row in any table.
+constexpr bool ValidSlot(int32_t i) { return i >= 0 && i < kSlotCount; }
+constexpr bool ValidTeam(int32_t t) { return ValidSlot(t); }
 
 template <typename T>
 using PerSlot = std::array<T, kSlotCount>;
@@ -147,6 +154,25 @@ struct GameModel {
   std::array<TLeaderInfoRec, kSlotRecords> SlotTable{};
 
   int32_t GetTeam(int32_t player) const { return SlotTable[static_cast<size_t>(player)].SlotTeam; }
+
+  // Whether team `a` has met team `b`; a team the tables do not have has met nobody.
+  bool TeamsHaveMet(int32_t a, int32_t b) const {
+    return ValidTeam(a) && ValidTeam(b) && TeamHasMet[static_cast<size_t>(a)][static_cast<size_t>(b)] != 0;
+  }
+  // Whether team `vassal` is a vassal of team `master`; never for a team the tables lack.
+  bool TeamIsVassalOf(int32_t vassal, int32_t master) const {
+    return ValidTeam(vassal) && ValidTeam(master) &&
+           TeamVassalOf[static_cast<size_t>(vassal)][static_cast<size_t>(master)] != 0;
+  }
+  // Whether team 0 has met the team of `player`: a restricted view shows only them.
+  bool MetByTeam0(int32_t player) const { return TeamsHaveMet(0, GetTeam(player)); }
+  // A fifth text in slot 0 marks a save whose player may not see the others' details.
+  bool FirstSlotHasFifthText() const { return !SlotTable[0].SlotFifthText.empty(); }
+  // The analysis pages (from "Leaders" on) are shown only for a plain game whose first
+  // two slots carry no fifth text.
+  bool AnalysisPagesShown() const {
+    return SlotTable[0].SlotFifthText.empty() && SlotTable[1].SlotFifthText.empty() && GameType < 3;
+  }
 
   // ---- Session scan ----
   std::array<int32_t, kSessionTurnCapacity> SessionTurns{};

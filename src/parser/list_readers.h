@@ -3,11 +3,36 @@
 // vary in size are walked element by element and stop when the data ends.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 
 #include "saveio/field_reader.h"
 
 namespace varnak::parser {
+
+// One int32 per element of `values`.
+template <size_t N>
+void ReadInts(FieldReader& r, std::array<int32_t, N>& values) {
+  for (int32_t& v : values) v = r.ReadInt();
+}
+
+// One byte flag per element of `flags`; a flag keeps the byte as read (any value but
+// 0 means set).
+template <size_t N>
+void ReadFlags(FieldReader& r, std::array<int32_t, N>& flags) {
+  for (int32_t& f : flags) f = r.ReadBool();
+}
+
+// `count` byte flags into `flags`, keeping at most the table's size; the rest is read
+// past so the fields after it stay in place.
+template <size_t N>
+void ReadFlags(FieldReader& r, std::array<int32_t, N>& flags, int32_t count) {
+  for (int32_t i = 0; i < count && r.More(); ++i) {
+    const uint8_t flag = r.ReadBool();
+    if (static_cast<size_t>(i) < N) flags[static_cast<size_t>(i)] = flag;
+  }
+}
 
 // int32 count n, then n elements of `elementBytes` bytes each.
 inline int32_t SkipFixedList(FieldReader& r, int64_t elementBytes) {

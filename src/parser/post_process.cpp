@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "analysis/game_score.h"
+#include "analysis/ordo_score.h"
 #include "model/wrapping.h"
 #include "parser/sections.h"
 #include "reference/reference_tables.h"
@@ -14,7 +15,6 @@ namespace {
 
 int32_t Half(int32_t x) { return x / 2; }
 
-bool ValidTeam(int32_t t) { return t >= 0 && t < kSlotCount; }
 
 size_t Index(int32_t i) { return static_cast<size_t>(i); }
 
@@ -60,18 +60,11 @@ void SetOrdoInputs(GameModel& m) {
   // The default rounding mode rounds halves to the even neighbour.
   m.OrdoCultureCurr = TruncToInt32(std::nearbyint(static_cast<long double>(average) / 100));
 
-  int32_t modern = 0;
-  for (size_t k = 0; k < kTechs; ++k) {
-    const int32_t era = reference::TechnologyTable[k].TechEra;
-    if (m.TeamHasTech[0][k] != 0 && (era == 6 || era == 7)) ++modern;
-  }
-  const int32_t robotics = m.TeamHasTech[0][90] != 0 ? 1 : 0;
-  m.OrdoMTechCurr = WrapMul(10, WrapAdd(modern + robotics, m.TeamFutureTechCount[0]));
+  m.OrdoMTechCurr = OrdoModernTechPoints(m);
 
   m.OrdoTurnCurr = WrapAdd(m.ElapsedTurns, m.StartTurn);
   m.OrdoTurnMax = m.EstimatedEndTurn;
-  static constexpr int32_t kCultureMax[] = {150000, 75000, 50000, 25000};
-  m.OrdoCultureMax = m.GameSpeed >= 0 && m.GameSpeed < 4 ? kCultureMax[m.GameSpeed] : 50000;
+  m.OrdoCultureMax = OrdoCultureMaximum(m.GameSpeed);
 }
 
 void CountTeamVassals(GameModel& m) {
@@ -97,11 +90,6 @@ void CountTeamVassals(GameModel& m) {
   }
 }
 
-bool IsVassalTeamOf(const GameModel& m, int32_t vassalTeam, int32_t masterTeam) {
-  return ValidTeam(vassalTeam) && ValidTeam(masterTeam) &&
-         m.TeamVassalOf[Index(vassalTeam)][Index(masterTeam)] != 0;
-}
-
 void ScorePlayers(GameModel& m) {
   PerSlot<int32_t> vassalPop{};
   PerSlot<int32_t> vassalLand{};
@@ -114,7 +102,7 @@ void ScorePlayers(GameModel& m) {
     const int32_t masterTeam = m.GetTeam(s);
     for (int32_t p = 0; p < kSlotCount; ++p) {
       const size_t pi = Index(p);
-      if (m.PlayerAlive[pi] == 0 || !IsVassalTeamOf(m, m.GetTeam(p), masterTeam)) continue;
+      if (m.PlayerAlive[pi] == 0 || !m.TeamIsVassalOf(m.GetTeam(p), masterTeam)) continue;
       vassalPop[si] = WrapAdd(vassalPop[si], Half(m.PlayerPopScore[pi]));
       vassalLand[si] = WrapAdd(vassalLand[si], Half(m.PlayerLandScore[pi]));
       m.PlayerPopScoreWithVassals[pi] = Half(m.PlayerPopScore[pi]);

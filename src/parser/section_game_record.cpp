@@ -1,6 +1,8 @@
 #include <algorithm>
 
 #include "analysis/calendar.h"
+#include "analysis/cost.h"
+#include "analysis/game_score.h"
 #include "model/refill.h"
 #include "model/wrapping.h"
 #include "parser/list_readers.h"
@@ -13,15 +15,6 @@ namespace {
 int32_t PlayingSecondsOf(int32_t turnSlice) {
   const int32_t remainder = turnSlice % 4;
   return turnSlice / 4 + (remainder == 2 || remainder == 3 ? 1 : 0);
-}
-
-void SetResearchFactors(GameModel& m) {
-  static constexpr int32_t kWorld[] = {100, 110, 120, 130, 140, 150};
-  static constexpr int32_t kSpeed[] = {300, 150, 100, 67};
-  static constexpr int32_t kEra[] = {100, 90, 80, 70, 60, 50, 40};
-  if (m.WorldSize >= 0 && m.WorldSize < 6) m.WorldSizePercent = kWorld[m.WorldSize];
-  if (m.GameSpeed >= 0 && m.GameSpeed < 4) m.SpeedPercent = kSpeed[m.GameSpeed];
-  if (m.StartEra >= 0 && m.StartEra < 7) m.EraPercent = kEra[m.StartEra];
 }
 
 void FillSessionList(GameModel& m) {
@@ -109,10 +102,7 @@ void ReadGameRecord(ParseContext& ctx) {
   r.SkipInts(3 * kSlotCount + 123 + 89 + 125 + 11 + 25 + 22 + 7 + 7 + 3 * 2);
   r.SkipBools(3 + 4 + 7);
 
-  if (m.DifficultyLevel >= 0 && m.DifficultyLevel <= 8) {
-    static constexpr double kDiffCoeff[] = {0.4, 0.6, 0.8, 1.0, 1.2, 1.4, 1.6, 1.8, 2.0};
-    m.DiffCoeff = kDiffCoeff[m.DifficultyLevel];
-  }
+  SetDifficultyCoefficient(m);
   SetResearchFactors(m);
 
   for (int32_t& owner : m.ReligionOwner) {

@@ -1,19 +1,7 @@
+#include "parser/list_readers.h"
 #include "parser/sections.h"
 
 namespace varnak::parser {
-namespace {
-
-// Reads `count` flags into `table`, keeping at most the table's size; the rest is
-// read past so the fields after it stay in place.
-template <size_t N>
-void ReadFlags(FieldReader& r, std::array<int32_t, N>& table, int32_t count) {
-  for (int32_t i = 0; i < count && r.More(); ++i) {
-    const uint8_t flag = r.ReadBool();
-    if (static_cast<size_t>(i) < N) table[static_cast<size_t>(i)] = flag;
-  }
-}
-
-}  // namespace
 
 void ReadSaveHeader(ParseContext& ctx) {
   FieldReader& r = ctx.Reader;

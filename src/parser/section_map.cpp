@@ -7,7 +7,6 @@
 namespace varnak::parser {
 namespace {
 
-constexpr int kBuildingCount = 159;
 constexpr int kResourceCount = 35;
 
 // Bytes of one record of the list after the plots: nine int32, a flag, then per-team
@@ -77,7 +76,7 @@ void ReadMap(ParseContext& ctx) {
   GameModel& m = ctx.Model;
   r.SetSection("the map header");
 
-  r.SkipInts(1 + kBuildingCount + kBuildingCount + 5);
+  r.SkipInts(1 + 2 * kBuildings + 5);
   m.MapWidth = r.ReadInt();
   m.MapHeight = r.ReadInt();
   m.LandTileCount = r.ReadInt();

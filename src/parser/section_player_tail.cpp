@@ -80,7 +80,6 @@ int32_t HistoryIndex(int32_t turn, int32_t startTurn) {
   return i < kHistoryWritable ? i : -1;
 }
 
-bool HasTeamRow(int32_t team) { return team >= 0 && team < kSlotCount; }
 
 void ReadMessages(FieldReader& r, GameModel& m, GameModel* previous, size_t row, int32_t team) {
   r.SetSection("the messages of a player");
@@ -112,7 +111,7 @@ void ReadMessages(FieldReader& r, GameModel& m, GameModel* previous, size_t row,
 
     // Messages beyond the table's capacity are not kept, but they still tell when
     // a technology came; they are the latest ones of the game.
-    if (HasTeamRow(team)) {
+    if (ValidTeam(team)) {
       names.Find(rec.MessageText, found);
       auto& turns = m.TechAcquiredTurn[static_cast<size_t>(team)];
       for (int32_t k : found) turns[static_cast<size_t>(k)] = rec.MessageTurn;
@@ -128,7 +127,7 @@ void BuildScienceHistory(GameModel& m, int slot, int32_t team) {
   auto& science = m.ScienceHistory[row];
   std::fill(science.begin(), science.begin() + kHistoryWritable, 0);
   // A team number outside the teams (a damaged slot) has no technologies to count.
-  if (HasTeamRow(team)) {
+  if (ValidTeam(team)) {
     const auto t = static_cast<size_t>(team);
     auto& turns = m.TechAcquiredTurn[t];
     for (size_t k = 0; k < turns.size(); ++k) {
@@ -158,10 +157,6 @@ void ReadHistory(FieldReader& r, int32_t startTurn, std::array<int32_t, kHistory
     const int32_t i = HistoryIndex(turn, startTurn);
     if (i >= 0) series[static_cast<size_t>(i)] = value;
   }
-}
-
-void ReadRow(FieldReader& r, std::array<int32_t, kSlotCount>& row) {
-  for (int32_t& v : row) v = r.ReadInt();
 }
 
 }  // namespace
@@ -214,14 +209,14 @@ void ReadPlayerTail(ParseContext& ctx, int slot, int32_t recordFlag) {
   r.SkipInts(3);
   m.PlayerPeaceWeight[row] = r.ReadInt();
   r.SkipInts(9 + 3 + 4 + 4 + 3 + 41 + 41);
-  ReadRow(r, m.PlayerSameReligionCounter[row]);
-  ReadRow(r, m.PlayerDifferentReligionCounter[row]);
-  ReadRow(r, m.PlayerFavoriteCivicCounter[row]);
-  ReadRow(r, m.PlayerBonusTradeCounter[row]);
-  ReadRow(r, m.PlayerTradeValueA[row]);
-  ReadRow(r, m.PlayerTradeValueB[row]);
+  ReadInts(r, m.PlayerSameReligionCounter[row]);
+  ReadInts(r, m.PlayerDifferentReligionCounter[row]);
+  ReadInts(r, m.PlayerFavoriteCivicCounter[row]);
+  ReadInts(r, m.PlayerBonusTradeCounter[row]);
+  ReadInts(r, m.PlayerTradeValueA[row]);
+  ReadInts(r, m.PlayerTradeValueB[row]);
   r.SkipInts(kSlotCount);
-  ReadRow(r, m.PlayerExtraAttitude[row]);
+  ReadInts(r, m.PlayerExtraAttitude[row]);
   r.SkipBools(kSlotCount);
   r.SkipInts(kSlotCount * 14);
   for (auto& kinds : m.PlayerMemory[row]) {
@@ -231,7 +226,7 @@ void ReadPlayerTail(ParseContext& ctx, int slot, int32_t recordFlag) {
   r.SkipInts(1);
   SkipFixedList(r, 4);
   r.SkipInts(35 + 89 + 10);
-  ReadRow(r, m.PlayerCloseBordersAttitude[row]);
+  ReadInts(r, m.PlayerCloseBordersAttitude[row]);
 }
 
 }  // namespace varnak::parser

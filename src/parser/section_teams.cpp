@@ -7,19 +7,7 @@
 namespace varnak::parser {
 namespace {
 
-constexpr int kBuildingCount = 159;
 constexpr int kBlockCounts = 11;
-
-template <size_t N>
-void ReadInts(FieldReader& r, std::array<int32_t, N>& values) {
-  for (int32_t& v : values) v = r.ReadInt();
-}
-
-// Flags keep the byte as read: any value but 0 means set.
-template <size_t N>
-void ReadFlags(FieldReader& r, std::array<int32_t, N>& flags) {
-  for (int32_t& f : flags) f = r.ReadBool();
-}
 
 void ReadTeam(FieldReader& r, GameModel& m, size_t t) {
   r.SkipInts(1);
@@ -50,11 +38,12 @@ void ReadTeam(FieldReader& r, GameModel& m, size_t t) {
   r.SkipInts(kBlockCounts);
   for (int32_t n : counts)
     if (n > 0) r.SkipInts(n);
-  r.SkipInts(kBlockCounts + 89 + 125 + kBuildingCount);
+  r.SkipInts(kBlockCounts + 89 + 125 + kBuildings);
 
   ReadInts(r, m.TeamResearchProgress[t]);
-  // Of the per-technology counts only Future Tech's, the last, is kept.
-  r.SkipInts(kTechs - 1);
+  // Of the per-technology counts only Future Tech's is kept.
+  static_assert(reference::kFutureTech == kTechs - 1, "Future Tech's count is the last");
+  r.SkipInts(static_cast<int>(reference::kFutureTech));
   m.TeamFutureTechCount[t] = r.ReadInt();
   r.SkipInts(9 + 7);
   ReadFlags(r, m.TeamHasTech[t]);

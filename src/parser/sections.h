@@ -2,10 +2,13 @@
 #pragma once
 
 #include "model/game_model.h"
+#include "reference/reference_tables.h"
 #include "saveio/field_reader.h"
 #include "saveio/save_image.h"
 
 namespace varnak::parser {
+
+inline constexpr int kBuildings = static_cast<int>(reference::kBuildingCount);
 
 struct ParseContext {
   const SaveImage& Image;

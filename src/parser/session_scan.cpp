@@ -6,17 +6,13 @@
 #include <vector>
 
 #include "parser/sections.h"
+#include "saveio/little_endian.h"
+#include "reference/reference_tables.h"
 
 namespace varnak::parser {
 namespace {
 
-// The texts that open a replay message at the start of a session, as the low bytes
-// of the save's 16-bit characters (the Russian word in its Windows-1251 form).
-constexpr std::string_view kSessionMarkers[] = {
-    "Session",
-    "\xD1\xE5\xF1\xF1\xE8\xFF",
-    "Lancement de la session",
-};
+const auto& kSessionMarkers = reference::SessionMarkers;
 
 // A replay record holds five int32 and the text's count before the text, and its
 // first field is the turn: the turn lies 24 bytes before the marker.
@@ -25,11 +21,10 @@ constexpr int64_t kTurnBeforeMarker = 24;
 int32_t IntAt(const SaveImage& image, int64_t at) {
   if (at < 0 || at + 4 > image.ImageLength) return 0;
   const uint8_t* b = image.Bytes.data() + at;
-  return static_cast<int32_t>(uint32_t{b[0]} | uint32_t{b[1]} << 8 | uint32_t{b[2]} << 16 |
-                              uint32_t{b[3]} << 24);
+  return LoadInt32LE(b);
 }
 
-constexpr size_t kMarkers = std::size(kSessionMarkers);
+constexpr size_t kMarkers = reference::kSessionMarkerCount;
 
 // Whether marker `k` stands at `i` (low bytes only) wholly inside the image.
 bool MarkerAt(const uint8_t* data, int64_t length, size_t k, int64_t i) {

@@ -326,6 +326,50 @@ constexpr NameList<kMonthCount> MonthNames = {{
     "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec",
 }};
 
+constexpr NameList<kWorldSizeCount> WorldSizeNames = {{
+    "Duel", "Tiny", "Small", "Standart", "Large", "Huge",
+}};
+
+constexpr NameList<kClimateCount> ClimateNames = {{
+    "Temperate", "Tropical", "Arid", "Rocky", "Cold",
+}};
+
+constexpr NameList<kSeaLevelCount> SeaLevelNames = {{"Low", "Medium", "High"}};
+
+constexpr NameList<kGameSpeedCount> GameSpeedNames = {{"Marathon", "Epic", "Normal", "Quick"}};
+
+constexpr NameList<kSlotStatusCount> SlotStatusNames = {{"Open", "Computer", "Closed", "Human"}};
+
+constexpr NameList<kSlotClaimCount> SlotClaimNames = {{"Unassigned", "Reserved", "Assigned"}};
+
+constexpr NameList<kMemoryKindCount> MemoryKindNames = {{
+    "Declared War",         "Declared War On Friend", "Hired War Ally",         "Nuked Us",
+    "Nuked Friend",         "Razed City",             "Razed Holy City",        "Spy Caught",
+    "Give Help",            "Refused Help",           "Accept Demand",          "Rejected Demand",
+    "Accepted Religion",    "Denied Religion",        "Accepted Civic",         "Denied Civic",
+    "Accepted Join War",    "Denied Join War",        "Accepted Stop Trading",  "Denied Stop Trading",
+    "Stopped Trading",      "Stopped Trading Recent", "Hired Trade Embargo",    "Made Demand",
+    "Made Demand Recent",   "Canceled Open Borders",  "Traded Tech to Us",      "Received Tech from Any",
+    "Voted against Us",     "Voted for Us",           "Event Good to Us",       "Event Bad to Us",
+    "Liberated Cities",
+}};
+
+constexpr std::array<int32_t, kWorldSizeCount> WorldSizeResearchPercent = {100, 110, 120, 130, 140, 150};
+constexpr std::array<int32_t, kGameSpeedCount> GameSpeedResearchPercent = {300, 150, 100, 67};
+constexpr std::array<int32_t, kEraCount> StartEraResearchPercent = {100, 90, 80, 70, 60, 50, 40};
+constexpr std::array<double, kDifficultyCount> DifficultyScoreCoeff = {0.4, 0.6, 0.8, 1.0, 1.2,
+                                                                       1.4, 1.6, 1.8, 2.0};
+constexpr std::array<int32_t, kWorldSizeCount> AnarchyWorldFactor = {11, 10, 9, 8, 7, 6};
+constexpr std::array<int32_t, kGameSpeedCount> AnarchySpeedPercent = {200, 150, 100, 67};
+constexpr std::array<int32_t, kEraCount> AnarchyEraPercent = {50, 50, 40, 40, 34, 34, 34};
+constexpr std::array<int32_t, kGameSpeedCount> OrdoCultureMaxBySpeed = {150000, 75000, 50000, 25000};
+
+constexpr NameList<kSessionMarkerCount> SessionMarkers = {{
+    "Session",
+    "\xD1\xE5\xF1\xF1\xE8\xFF",
+    "Lancement de la session",
+}};
+
 constexpr NameList<kCivicCount> CivicCodes = {{
     "Des", "Her", "Rep", "Pol", "Uni", "Bar", "Vas", "Bur", "Nat", "FSp", "Tri", "Sla",
     "Ser", "Cas", "Ema", "Dec", "Mer", "FMa", "Sta", "Env", "Pag", "Org", "The", "Pac",

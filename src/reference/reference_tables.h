@@ -27,12 +27,24 @@ inline constexpr std::size_t kGameOptionCount = 24;
 inline constexpr std::size_t kMPOptionCount = 5;
 inline constexpr std::size_t kMonthCount = 12;
 inline constexpr std::size_t kCivicCount = 25;
+inline constexpr std::size_t kWorldSizeCount = 6;
+inline constexpr std::size_t kClimateCount = 5;
+inline constexpr std::size_t kSeaLevelCount = 3;
+inline constexpr std::size_t kGameSpeedCount = 4;
+inline constexpr std::size_t kDifficultyCount = 9;
+inline constexpr std::size_t kSlotStatusCount = 4;
+inline constexpr std::size_t kSlotClaimCount = 3;
+inline constexpr std::size_t kSessionMarkerCount = 3;
 
 // Technology eras count from 1; era e is named by EraNames[e - 1].
 inline constexpr int32_t kFirstTechEra = 1;
 inline constexpr int32_t kLastTechEra = 7;
 // Repeatable; how often a team researched it is kept apart from the tech flags.
 inline constexpr std::size_t kFutureTech = 91;
+// The Ordo scheme's "modern" technologies are those of the eras from kModernEra on;
+// Robotics, the last before the future ones, counts twice.
+inline constexpr int32_t kModernEra = 6;
+inline constexpr std::size_t kRobotics = 90;
 
 template <std::size_t N>
 using NameList = std::array<std::string_view, N>;
@@ -109,6 +121,32 @@ extern const NameList<kGameOptionCount> GameOptionNames;
 extern const NameList<kMPOptionCount> MPOptionNames;
 extern const NameList<kMonthCount> MonthNames;      // 0 "Jan"
 extern const NameList<kCivicCount> CivicCodes;
+// Game settings by the index the save stores.
+extern const NameList<kWorldSizeCount> WorldSizeNames;  // the game's own "Standart"
+extern const NameList<kClimateCount> ClimateNames;
+extern const NameList<kSeaLevelCount> SeaLevelNames;
+extern const NameList<kGameSpeedCount> GameSpeedNames;  // 0 "Marathon" .. 3 "Quick"
+extern const NameList<kSlotStatusCount> SlotStatusNames;
+extern const NameList<kSlotClaimCount> SlotClaimNames;
+// Attitude memory kinds, in the order of the personality columns from kFirstMemoryColumn.
+extern const NameList<kMemoryKindCount> MemoryKindNames;
+
+// Research cost percents of the world size, the game speed and the start era.
+extern const std::array<int32_t, kWorldSizeCount> WorldSizeResearchPercent;
+extern const std::array<int32_t, kGameSpeedCount> GameSpeedResearchPercent;
+extern const std::array<int32_t, kEraCount> StartEraResearchPercent;
+// The game score's difficulty coefficient, by difficulty level.
+extern const std::array<double, kDifficultyCount> DifficultyScoreCoeff;
+// Anarchy after a change of civics: a world size factor, speed and era percents.
+extern const std::array<int32_t, kWorldSizeCount> AnarchyWorldFactor;
+extern const std::array<int32_t, kGameSpeedCount> AnarchySpeedPercent;
+extern const std::array<int32_t, kEraCount> AnarchyEraPercent;
+// The Ordo scheme's culture target (points x 100), by game speed.
+extern const std::array<int32_t, kGameSpeedCount> OrdoCultureMaxBySpeed;
+
+// Texts that open the replay message of a new session, as the low bytes of the save's
+// 16-bit characters: English, Russian (its Windows-1251 bytes), French.
+extern const NameList<kSessionMarkerCount> SessionMarkers;
 // Row = leader index, same order as LeaderNames.
 extern const std::array<PersonalityRow, kLeaderCount> LeaderPersonalityTable;
 

@@ -39,14 +39,13 @@ void FieldReader::Advance(int64_t n) {
 int32_t FieldReader::ReadIntAtEnd() {
   uint8_t b[4];
   Take(b, 4);
-  return static_cast<int32_t>(uint32_t{b[0]} | uint32_t{b[1]} << 8 | uint32_t{b[2]} << 16 |
-                              uint32_t{b[3]} << 24);
+  return LoadInt32LE(b);
 }
 
 int16_t FieldReader::ReadShortAtEnd() {
   uint8_t b[2];
   Take(b, 2);
-  return static_cast<int16_t>(static_cast<uint16_t>(b[0] | b[1] << 8));
+  return LoadInt16LE(b);
 }
 
 uint8_t FieldReader::ReadCharAtEnd() {

@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "saveio/little_endian.h"
 #include "saveio/save_image.h"
 
 namespace varnak {
@@ -34,8 +35,7 @@ class FieldReader {
     if (cursor_ >= 0 && cursor_ + 4 <= DataEnd()) {
       const uint8_t* b = data_.data() + cursor_;
       cursor_ += 4;
-      return static_cast<int32_t>(uint32_t{b[0]} | uint32_t{b[1]} << 8 | uint32_t{b[2]} << 16 |
-                                  uint32_t{b[3]} << 24);
+      return LoadInt32LE(b);
     }
     return ReadIntAtEnd();
   }
@@ -43,7 +43,7 @@ class FieldReader {
     if (cursor_ >= 0 && cursor_ + 2 <= DataEnd()) {
       const uint8_t* b = data_.data() + cursor_;
       cursor_ += 2;
-      return static_cast<int16_t>(static_cast<uint16_t>(b[0] | b[1] << 8));
+      return LoadInt16LE(b);
     }
     return ReadShortAtEnd();
   }

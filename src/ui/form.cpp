@@ -52,6 +52,11 @@ std::string FileDate(int64_t unixSeconds) {
 }
 
 template <size_t N>
+std::vector<std::string> Names(const std::array<std::string_view, N>& table) {
+  return {table.begin(), table.end()};
+}
+
+template <size_t N>
 void SetRows(GridControl& grid, const char* header, const std::array<std::string_view, N>& names) {
   grid.ColumnWidths = {100, 55};
   grid.Cell(0, 0) = header;
@@ -161,14 +166,13 @@ void TForm1::FormCreate() {
 
   NewCivicsE.Text = "  0";
   AnarchyCitiesE.Text = " 10";
-  AnarchyWorldSizeBox.Items = {"Duel", "Tiny", "Small", "Standart", "Large", "Huge"};
+  AnarchyWorldSizeBox.Items = Names(reference::WorldSizeNames);
   AnarchyWorldSizeBox.Editable = true;
   AnarchyWorldSizeBox.Select(3);
-  AnarchyGameSpeedBox.Items = {"Marathon", "Epic", "Normal", "Quick"};
+  AnarchyGameSpeedBox.Items = Names(reference::GameSpeedNames);
   AnarchyGameSpeedBox.Editable = true;
   AnarchyGameSpeedBox.Select(2);
-  AnarchyStartEraBox.Items = {"Ancient",    "Classical", "Medieval", "Renaissance",
-                              "Industrial", "Modern",    "Future"};
+  AnarchyStartEraBox.Items = Names(reference::EraNames);
   AnarchyStartEraBox.Editable = true;
   AnarchyStartEraBox.Select(0);
   AnarchyLengthL.Text = "= 0 turns";

@@ -129,7 +129,7 @@ struct OrdoResults {
   X(BonusTypeGrid)
 
 inline constexpr int kPageCount = 12;
-inline constexpr int kMemoryBoxes = 33;
+inline constexpr int kMemoryBoxes = kMemoryKinds;  // one per attitude memory kind
 
 class TForm1 {
  public:
@@ -236,6 +236,8 @@ class TForm1 {
   void Run(Handler&& handler);
   void ReportError(const std::string& message);
   void PrintSummary();  // the summary steps of PrintData
+  // The slot the Player and Player Log pages show for their selector's position.
+  int32_t SlotShownBy(const SelectControl& box) const;
   void CountTerrain();
 
   FormHost& host_;

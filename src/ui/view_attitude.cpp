@@ -35,7 +35,7 @@ void TForm1::PrintLeaderAttitude() {
   const GameModel& m = *model_;
   // Under a restricted view, a save whose first slot carries a fifth text shows no
   // relations: the page keeps what it showed.
-  if (!m.SlotTable[0].SlotFifthText.empty() && m.RestrictedView != 0) return;
+  if (m.FirstSlotHasFifthText() && m.RestrictedView != 0) return;
 
   const LeaderAttitude a = ComputeLeaderAttitude(m, ChosenSlot(AttLeaderSel1, SelectorPlayers),
                                                  ChosenSlot(AttLeaderSel2, SelectorPlayers));

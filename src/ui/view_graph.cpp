@@ -26,7 +26,7 @@ const GameModel::History* HistoryOf(const GameModel& m, int entry) {
 
 void TForm1::DrawGraph() {
   const GameModel& m = *model_;
-  if (!m.SlotTable[0].SlotFifthText.empty()) return;
+  if (m.FirstSlotHasFifthText()) return;
   const int entry = GraphSelect.Selected;
   const GameModel::History* history = HistoryOf(m, entry);
   // The history rows hold kHistoryTurns values; a damaged save may claim more turns.
@@ -37,8 +37,7 @@ void TForm1::DrawGraph() {
     const TLeaderInfoRec& slot = m.SlotTable[static_cast<size_t>(i)];
     ChartSeries& series = HistoryChart.Series[static_cast<size_t>(i)];
     series.Points.clear();
-    const int32_t team = slot.SlotTeam;
-    const bool met = team >= 0 && team < kSlotCount && m.TeamHasMet[0][static_cast<size_t>(team)] != 0;
+    const bool met = m.TeamsHaveMet(0, slot.SlotTeam);
     const bool shown = i == 0 || (ShowAICheckBox.Checked && slot.SlotLeader >= 0 &&
                                   (m.RestrictedView == 0 || met));
     series.InLegend = shown;

@@ -14,17 +14,6 @@ namespace {
 
 size_t At(int32_t i) { return static_cast<size_t>(i); }
 
-bool ValidSlot(int32_t i) { return i >= 0 && i < kSlotCount; }
-
-// Whether team `a` has met team `b`; a team the table does not have has met nobody.
-bool HasMet(const GameModel& m, int32_t a, int32_t b) {
-  return ValidSlot(a) && ValidSlot(b) && m.TeamHasMet[At(a)][At(b)] != 0;
-}
-
-bool IsVassalOf(const GameModel& m, int32_t vassal, int32_t master) {
-  return ValidSlot(vassal) && ValidSlot(master) && m.TeamVassalOf[At(vassal)][At(master)] != 0;
-}
-
 // A civic the code table does not have shows as "?", keeping the line short.
 std::string CivicCode(int32_t civic) {
   return civic >= 0 && At(civic) < reference::CivicCodes.size()
@@ -34,18 +23,24 @@ std::string CivicCode(int32_t civic) {
 
 }  // namespace
 
+int32_t TForm1::SlotShownBy(const SelectControl& box) const {
+  // The position stands for the slot itself. A hidden selector (a restricted view)
+  // cannot be changed, so it stands for position 0: a script that chooses an entry
+  // there learns nothing more. A position without a named slot shows the last slot.
+  int32_t p = box.Visible ? box.Selected : 0;
+  if (p < 0) p = 0;
+  if (!ValidSlot(p) || model_->SlotTable[At(p)].SlotName.empty()) p = kSlotCount - 1;
+  return p;
+}
+
 void TForm1::PrintPlayerInfo() {
   const GameModel& m = *model_;
-  // The selector's position stands for the slot itself; a hidden selector cannot be
-  // changed, so it stands for position 0.
-  int32_t p = PlayerInfoSelect.Visible ? PlayerInfoSelect.Selected : 0;
-  if (!ValidSlot(p)) p = 0;
-  if (m.SlotTable[At(p)].SlotName.empty()) p = kSlotCount - 1;
+  const int32_t p = SlotShownBy(PlayerInfoSelect);
   const int32_t t = m.GetTeam(p);
   const bool teamKnown = ValidSlot(t);
   const size_t ps = At(p);
 
-  if (!m.SlotTable[0].SlotFifthText.empty()) return;
+  if (m.FirstSlotHasFifthText()) return;
 
   GoldE.Text = Format("%7d", m.PlayerGold[ps]);
   GoldPerTurnE.Text = Format("%7d", m.PlayerGoldPerTurn[ps]);
@@ -101,7 +96,7 @@ void TForm1::PrintPlayerInfo() {
   int32_t notBelow = 0;
   const int32_t named = std::min(m.NamedPlayerCount, kSlotCount);
   for (int32_t i = 0; i < named; ++i) {
-    if (!HasMet(m, t, m.GetTeam(i))) continue;
+    if (!m.TeamsHaveMet(t, m.GetTeam(i))) continue;
     ++met;
     if (m.PlayerScore[ps] >= m.PlayerScore[At(i)]) ++notBelow;
   }
@@ -111,7 +106,7 @@ void TForm1::PrintPlayerInfo() {
 
   int32_t vassals = 0;
   for (int32_t i = 0; i < kSlotCount; ++i)
-    if (IsVassalOf(m, m.GetTeam(i), t)) ++vassals;
+    if (m.TeamIsVassalOf(m.GetTeam(i), t)) ++vassals;
   VassalsE.Text = Format("%6d", vassals);
 
   for (int32_t n = 0; n < kTechs; ++n) {
@@ -119,7 +114,7 @@ void TForm1::PrintPlayerInfo() {
     const reference::TTechInfoRec& tech = reference::TechnologyTable[At(j)];
     const int row = n + 1;
     TechGrid.Cell(1, row) = std::string(tech.TechName);
-    TechGrid.Cell(2, row) = std::string(reference::EraNames[At(tech.TechEra - 1)]);
+    TechGrid.Cell(2, row) = std::string(reference::EraNames[At(tech.TechEra - reference::kFirstTechEra)]);
     TechGrid.Cell(3, row) = Format("%7d", TechCost(m, j, p));
     TechGrid.Cell(4, row) = Format("%7d", tech.TechPower);
     const bool known = teamKnown && m.TeamHasTech[At(t)][At(j)] != 0;

@@ -28,13 +28,8 @@ Color MessageColour(const TMessageRec& msg) {
 
 void TForm1::DrawPlayerLog() {
   const GameModel& m = *model_;
-  // The selector's position stands for the slot itself. A hidden selector (a
-  // restricted view) cannot be changed, so it stands for position 0, as on the
-  // "Player" page: a script that chooses an entry there learns nothing more.
-  int p = PlayerLogSelect.Visible ? PlayerLogSelect.Selected : 0;
-  if (p < 0) p = 0;
-  if (p >= kSlotCount || m.SlotTable[static_cast<size_t>(p)].SlotName.empty()) p = kSlotCount - 1;
-  if (!m.SlotTable[0].SlotFifthText.empty()) {
+  const int32_t p = SlotShownBy(PlayerLogSelect);
+  if (m.FirstSlotHasFifthText()) {
     PlayerLog.Clear();
     PlayerLog.Add("Not Available", kRed);
     return;

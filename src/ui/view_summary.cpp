@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "analysis/calendar.h"
+#include "analysis/session_marker.h"
 #include "model/refill.h"
 #include "model/wrapping.h"
 #include "reference/reference_tables.h"
@@ -14,36 +15,24 @@ namespace {
 
 size_t At(int32_t i) { return static_cast<size_t>(i); }
 
-bool ValidTeam(int32_t t) { return t >= 0 && t < kSlotCount; }
-
 // A name from a table, or "Unknown" for an index the table does not have.
 template <size_t N>
 std::string NameOf(const std::array<std::string_view, N>& table, int32_t index) {
   return index >= 0 && At(index) < N ? std::string(table[At(index)]) : "Unknown";
 }
 
-std::string Pick(int32_t value, std::initializer_list<const char*> names, const char* other) {
-  return value >= 0 && At(value) < names.size() ? names.begin()[value] : other;
+// The same with another text for an index the table does not have.
+template <size_t N>
+std::string NameOr(const std::array<std::string_view, N>& table, int32_t index, const char* other) {
+  return index >= 0 && At(index) < N ? std::string(table[At(index)]) : other;
 }
 
 std::string GameStatus(const GameModel& m) {
   if (m.GameState == 0) return "Incomplete";
-  switch (m.VictoryType) {
-    case -1: return "Loss";
-    case 1: return "Time";
-    case 2: return "Conquest";
-    case 3: return "Domination";
-    case 4: return "Culture";
-    case 5: return "Space";
-    case 6: return "Diplomatic";
-    default: return "Unknown";
-  }
-}
-
-bool IsSessionText(std::string_view text) {
-  return text.find("Session") != std::string_view::npos ||
-         text.find("\xD1\xE5\xF1\xF1\xE8\xFF") != std::string_view::npos ||
-         text.find("Lancement de la session") != std::string_view::npos;
+  // A lost game stores -1; 0, "Loss" by the table's index, is no outcome the game writes.
+  if (m.VictoryType == -1) return std::string(reference::VictoryNames[0]);
+  if (m.VictoryType == 0) return "Unknown";
+  return NameOf(reference::VictoryNames, m.VictoryType);
 }
 
 Color ReplayColor(const TReplayMsgRec& msg) {
@@ -55,13 +44,6 @@ Color ReplayColor(const TReplayMsgRec& msg) {
     case 38: return kRed;
     default: return kBlack;
   }
-}
-
-// Whether player 0's team has met the team of `player` (a team the table does not
-// have has met nobody).
-bool MetByPlayer0(const GameModel& m, int32_t player) {
-  const int32_t team = m.GetTeam(player);
-  return ValidTeam(team) && m.TeamHasMet[0][At(team)] != 0;
 }
 
 }  // namespace
@@ -83,8 +65,7 @@ void TForm1::PrintData() {
   PrintLeaderAttitude();
 
   const GameModel& m = *model_;
-  const bool analysis = m.SlotTable[0].SlotFifthText.empty() &&
-                        m.SlotTable[1].SlotFifthText.empty() && m.GameType < 3;
+  const bool analysis = m.AnalysisPagesShown();
   if (analysis) {
     ScoreCalc();
     OrdoScoreCalc();
@@ -115,13 +96,11 @@ void TForm1::PrintSummary() {
   GameTypeE.Text = Format("%8d", m.GameType);
   GameNameE.Text = Latin1ToUtf8(m.GameName);
   MapScriptE.Text = Latin1ToUtf8(m.MapScript);
-  WorldSizeE.Text = Pick(m.WorldSize, {"Duel", "Tiny", "Small", "Standart", "Large", "Huge"}, "Unknown");
-  ClimateE.Text = Pick(m.Climate, {"Temperate", "Tropical", "Arid", "Rocky", "Cold"}, "Unknown");
-  SeaLevelE.Text = Pick(m.SeaLevel, {"Low", "Medium", "High"}, "Unknown");
-  EraE.Text = Pick(m.StartEra,
-                   {"Ancient", "Classical", "Medieval", "Renaissance", "Industrial", "Modern", "Future"},
-                   "Unknown");
-  GameSpeedE.Text = Pick(m.GameSpeed, {"Marathon", "Epic", "Normal", "Quick"}, "Unknown");
+  WorldSizeE.Text = NameOf(reference::WorldSizeNames, m.WorldSize);
+  ClimateE.Text = NameOf(reference::ClimateNames, m.Climate);
+  SeaLevelE.Text = NameOf(reference::SeaLevelNames, m.SeaLevel);
+  EraE.Text = NameOf(reference::EraNames, m.StartEra);
+  GameSpeedE.Text = NameOf(reference::GameSpeedNames, m.GameSpeed);
   CalenderE.Text = Format("%8d", m.Calendar);
   MapSizeE.Text = Format("%4d x %d", m.MapWidth, m.MapHeight);
   LatitudesE.Text = Format("%5d ; %d", m.LatitudeB, m.LatitudeA);
@@ -151,7 +130,7 @@ void TForm1::PrintSummary() {
 
   // ---- Leaders ----
   const bool restricted = m.RestrictedView > 0;
-  const bool namesOnly = !m.SlotTable[0].SlotFifthText.empty() && restricted;
+  const bool namesOnly = m.FirstSlotHasFifthText() && restricted;
   ClearLeadersGrid();
   for (int32_t i = 0; i < kSlotCount; ++i) {
     const TLeaderInfoRec& slot = m.SlotTable[At(i)];
@@ -160,7 +139,7 @@ void TForm1::PrintSummary() {
       LeadersGrid.Cell(1, row) = Latin1ToUtf8(slot.SlotName);
       continue;
     }
-    if (!MetByPlayer0(m, i) && m.RestrictedView != 0) continue;
+    if (!m.MetByTeam0(i) && m.RestrictedView != 0) continue;
     LeadersGrid.Cell(1, row) = Latin1ToUtf8(slot.SlotName);
     if (slot.SlotLeader < 0) continue;
     LeadersGrid.Cell(2, row) = NameOf(reference::LeaderNames, slot.SlotLeader);
@@ -183,7 +162,7 @@ void TForm1::PrintSummary() {
       TeamsGrid.Cell(0, row) = Format("%2d", t);
       if (namesOnly) {
         TeamsGrid.Cell(1, row) = Latin1ToUtf8(slot.SlotName);
-      } else if (m.TeamHasMet[0][At(t)] != 0 || m.RestrictedView == 0) {
+      } else if (m.TeamsHaveMet(0, t) || m.RestrictedView == 0) {
         TeamsGrid.Cell(1, row) = Latin1ToUtf8(slot.SlotName);
         if (slot.SlotLeader >= 0) {
           TeamsGrid.Cell(2, row) = m.PlayerAlive[At(p)] != 0
@@ -209,8 +188,8 @@ void TForm1::PrintSummary() {
             }
           }
           TeamsGrid.Cell(6, row) = LevelString(slot.SlotDifficulty);
-          TeamsGrid.Cell(7, row) = Pick(slot.SlotStatus, {"Open", "Computer", "Closed", "Human"}, "Closed");
-          TeamsGrid.Cell(8, row) = Pick(slot.SlotClaim, {"Unassigned", "Reserved", "Assigned"}, "Unassigned");
+          TeamsGrid.Cell(7, row) = NameOr(reference::SlotStatusNames, slot.SlotStatus, "Closed");
+          TeamsGrid.Cell(8, row) = NameOr(reference::SlotClaimNames, slot.SlotClaim, "Unassigned");
           TeamsGrid.Cell(9, row) = slot.SlotPlayable != 0 ? "Yes" : "No";
         }
       }
@@ -247,7 +226,7 @@ void TForm1::PrintSummary() {
   size_t k = 0;
   for (int32_t i = 0; i < kSlotCount; ++i) {
     const std::string& name = m.SlotTable[At(i)].SlotName;
-    if (name.empty() || (!MetByPlayer0(m, i) && m.RestrictedView != 0)) continue;
+    if (name.empty() || (!m.MetByTeam0(i) && m.RestrictedView != 0)) continue;
     for (SelectControl* box : {&PlayerLogSelect, &PlayerInfoSelect, &AttLeaderSel1, &AttLeaderSel2})
       box->Items.push_back(Latin1ToUtf8(name));
     SelectorPlayers[k++] = i;

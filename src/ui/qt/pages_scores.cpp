@@ -12,24 +12,12 @@
 
 #include <string>
 
+#include "reference/reference_tables.h"
 #include "ui/qt/look.h"
 #include "ui/qt/page_kit.h"
 
 namespace varnak::gui {
 namespace {
-
-constexpr const char* kMemoryCaptions[] = {
-    "Declared War",         "Declared War On Friend", "Hired War Ally",         "Nuked Us",
-    "Nuked Friend",         "Razed City",             "Razed Holy City",        "Spy Caught",
-    "Give Help",            "Refused Help",           "Accept Demand",          "Rejected Demand",
-    "Accepted Religion",    "Denied Religion",        "Accepted Civic",         "Denied Civic",
-    "Accepted Join War",    "Denied Join War",        "Accepted Stop Trading",  "Denied Stop Trading",
-    "Stopped Trading",      "Stopped Trading Recent", "Hired Trade Embargo",    "Made Demand",
-    "Made Demand Recent",   "Canceled Open Borders",  "Traded Tech to Us",      "Received Tech from Any",
-    "Voted against Us",     "Voted for Us",           "Event Good to Us",       "Event Bad to Us",
-    "Liberated Cities",
-};
-static_assert(std::size(kMemoryCaptions) == ui::kMemoryBoxes);
 
 struct Variable {
   const char* caption;
@@ -191,7 +179,7 @@ QWidget* BuildAttitudesPage(const PageKit& kit) {
   constexpr int kRows = (ui::kMemoryBoxes + 1) / 2;
   for (int k = 0; k < ui::kMemoryBoxes; ++k) {
     const int row = k % kRows, column = 2 * (k / kRows);
-    memory->addWidget(PageKit::Caption(kMemoryCaptions[k]), row, column);
+    memory->addWidget(PageKit::Caption(std::string(reference::MemoryKindNames[static_cast<size_t>(k)]).c_str()), row, column);
     const std::string name = "Memory" + std::to_string(k);
     memory->addWidget(kit.Num(name.c_str(), 7), row, column + 1);
   }
