@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <ctime>
-#include <set>
+#include <span>
 
 #include "parser/save_analyse.h"
 #include "reference/reference_tables.h"
@@ -24,23 +24,15 @@ constexpr Color kSeriesColors[kSeriesCount] = {
     {128, 255, 255}, {0, 64, 64},   {255, 128, 64},  {0, 0, 0},
 };
 
-// Boxes whose leaving recomputes the game score group.
-const std::set<std::string, std::less<>> kGameScoreInputs = {
-    "InitPopE",      "InitLandE",      "InitTechE",      "InitWonderE",      "PopCoeffE",
-    "LandCoeffE",    "TechCoeffE",     "WonderCoeffE",   "CurrPopScoreE",    "CurrLandScoreE",
-    "CurrTechScoreE", "CurrWonderScoreE", "MaxPopScoreE", "MaxLandScoreE",   "MaxTechScoreE",
-    "MaxWonderScoreE", "DiffCoeffE",   "VassalPopScoredE", "VassalLandScoredE", "OrdoDateE",
-};
+// Leaving this box recomputes the game score group too, though the Ordo page shows it.
+constexpr std::string_view kAlsoRecomputesGameScore = "OrdoDateE";
 
-// Boxes whose leaving recomputes the Ordo score.
-const std::set<std::string, std::less<>> kOrdoInputs = {
-    "OrdoPopCurrE",    "OrdoLandCurrE",    "OrdoTechCurrE",    "OrdoWonderCurrE",
-    "OrdoCultureCurrE", "OrdoMTechCurrE",  "OrdoTurnCurrE",    "OrdoPopMaxE",
-    "OrdoLandMaxE",    "OrdoTechMaxE",     "OrdoWonderMaxE",   "OrdoCultureMaxE",
-    "OrdoMTechMaxE",   "OrdoTurnMaxE",     "OrdoPopFactorE",   "OrdoLandFactorE",
-    "OrdoTechFactorE", "OrdoWonderFactorE", "OrdoCultureFactorE", "OrdoMTechFactorE",
-    "OrdoTurnFactorE",
-};
+template <typename Box>
+bool IsInput(std::span<const Box> boxes, std::string_view name) {
+  for (const Box& box : boxes)
+    if (box.Name == name) return box.Role != BoxRole::Result;
+  return false;
+}
 
 std::string FileDate(int64_t unixSeconds) {
   const auto t = static_cast<std::time_t>(unixSeconds);
@@ -89,8 +81,9 @@ void TForm1::FormCreate() {
   // Boxes that only show results; the rest are the user's inputs.
   ForEachControl([&](std::string_view name, auto& control) {
     if constexpr (std::is_same_v<std::decay_t<decltype(control)>, EditControl>)
-      control.ReadOnly = !kGameScoreInputs.contains(name) && !kOrdoInputs.contains(name) &&
-                         name != "Edit11" && name != "NewCivicsE" && name != "AnarchyCitiesE";
+      control.ReadOnly = !IsInput(GameScoreBoxes(), name) && !IsInput(OrdoBoxes(), name) &&
+                         name != kAlsoRecomputesGameScore && name != "Edit11" &&
+                         name != "NewCivicsE" && name != "AnarchyCitiesE";
   });
   Edit11.FontColor = kBlue;
   AggressiveAIE.FontColor = kGrey;
@@ -120,19 +113,8 @@ void TForm1::FormCreate() {
   SetRows(BonusTypeGrid, "BonusType", reference::BonusNames);
 
   // The default factors, shown in the boxes that edit them.
-  const GameScoreFactors& f = model_->Factors;
-  PopCoeffE.Text = Format("%7d", f.PopCoeff);
-  LandCoeffE.Text = Format("%7d", f.LandCoeff);
-  TechCoeffE.Text = Format("%7d", f.TechCoeff);
-  WonderCoeffE.Text = Format("%7d", f.WonderCoeff);
-  OrdoPopFactorE.Text = Format("%7d", Ordo.OrdoPopFactor);
-  OrdoLandFactorE.Text = Format("%7d", Ordo.OrdoLandFactor);
-  OrdoTechFactorE.Text = Format("%7d", Ordo.OrdoTechFactor);
-  OrdoWonderFactorE.Text = Format("%7d", Ordo.OrdoWonderFactor);
-  OrdoCultureFactorE.Text = Format("%7d", Ordo.OrdoCultureFactor);
-  OrdoMTechFactorE.Text = Format("%7d", Ordo.OrdoMTechFactor);
-  OrdoTurnFactorE.Text = Format("%7d", Ordo.OrdoTurnFactor);
-  OrdoMTechMaxE.Text = Format("%7d", Ordo.OrdoMTechMax);
+  ShowFactors(GameScoreBoxes(), GameScoreValues{*model_, GameScoreResult});
+  ShowFactors(OrdoBoxes(), OrdoValues{*model_, Ordo, OrdoResult});
 
   // By era, then by base cost; equal ones keep their table order.
   for (int i = 0; i < kTechs; ++i) {
@@ -235,8 +217,8 @@ bool TForm1::UserTextChanged(const std::string& name, const std::string& text) {
 bool TForm1::UserLeave(const std::string& name) {
   if (Find<EditControl>(*this, name) == nullptr) return false;
   Run([&] {
-    if (kGameScoreInputs.contains(name)) DiffCoeffEChange();
-    else if (kOrdoInputs.contains(name)) OrdoPopCurrEExit();
+    if (IsInput(GameScoreBoxes(), name) || name == kAlsoRecomputesGameScore) DiffCoeffEChange();
+    else if (IsInput(OrdoBoxes(), name)) OrdoPopCurrEExit();
     else if (name == "NewCivicsE" || name == "AnarchyCitiesE") NewCivicsEChange();
   });
   return true;

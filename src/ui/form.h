@@ -11,12 +11,14 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "model/game_model.h"
 #include "ui/controls.h"
+#include "ui/score_boxes.h"
 
 namespace varnak::ui {
 
@@ -70,7 +72,14 @@ struct OrdoResults {
           OrdoCultureFinal = 0, OrdoMTechFinal = 0, OrdoTurnFinal = 0, OrdoSumFinal = 0;
 };
 
-// Edit boxes by page, in the order the report lists them.
+// Edit boxes by page, in the order the report lists them. The numbered ones show:
+//   Edit1  the loaded file's path         Edit2  the file's date
+//   Edit3  current turn / estimated end    Edit4  the current date
+//   Edit5  playing time                    Edit6  the game score as saved
+//   Edit7  game status                     Edit8  difficulty
+//   Edit9  sessions                        Edit10 play sessions
+//   Edit11 sessions before the log began (typed)
+//   Edit12 average session time            Edit13 the recomputed final score
 #define VARNAK_EDIT_BOXES(X)                                                                    \
   X(Edit1) X(Edit2)                                                                             \
   X(Edit3) X(Edit4) X(Edit5) X(Edit6) X(Edit13) X(Edit7) X(Edit8) X(NickE) X(LeaderE)           \
@@ -186,20 +195,20 @@ class TForm1 {
 
   // ---- Handlers and operations under their window names ----
   void FormCreate();
-  void Button1Click();
-  void Edit11Change();
-  void GraphSelectChange();
-  void ShowCombatsCheckBoxClick();
-  void PlayerInfoSelectChange();
-  void AttLeaderSel1Change();
-  void DiffCoeffEChange();
-  void OrdoPopCurrEExit();
-  void NewCivicsEChange();
+  void Button1Click();              // asks for a file and loads it
+  void Edit11Change();              // recomputes the session figures of "Reloads"
+  void GraphSelectChange();         // redraws the chart (GraphSelect, ShowAICheckBox)
+  void ShowCombatsCheckBoxClick();  // redraws the player log (its selector and both filters)
+  void PlayerInfoSelectChange();    // refills the "Player" page
+  void AttLeaderSel1Change();       // recomputes the attitude breakdown (either leader)
+  void DiffCoeffEChange();          // reads the game score group's inputs, recomputes it
+  void OrdoPopCurrEExit();          // reads the Ordo group's inputs, recomputes it
+  void NewCivicsEChange();          // recomputes the anarchy length
 
   void ClearScoreTable();
   void CheckValues();
   void PrintData();
-  void ClearLeadersGrid();
+  void ClearLeadersGrid();  // empties both player grids, LeadersGrid and TeamsGrid
   void ScoreCalc();
   void OrdoScoreCalc();
   void DrawPlayerLog();
@@ -238,6 +247,21 @@ class TForm1 {
   void PrintSummary();  // the summary steps of PrintData
   // The slot the Player and Player Log pages show for their selector's position.
   int32_t SlotShownBy(const SelectControl& box) const;
+  template <typename Values>
+  void ShowBoxes(std::span<const ScoreBox<Values>> boxes, const Values& values) {
+    for (const ScoreBox<Values>& box : boxes)
+      if (std::optional<std::string> text = box.Show(values)) (this->*box.Box).Text = std::move(*text);
+  }
+  template <typename Values>
+  void ShowFactors(std::span<const ScoreBox<Values>> boxes, const Values& values) {
+    for (const ScoreBox<Values>& box : boxes)
+      if (box.Role == BoxRole::Factor) (this->*box.Box).Text = *box.Show(values);
+  }
+  template <typename Values>
+  void StoreInputs(std::span<const ScoreBox<Values>> boxes, Values values) {
+    for (const ScoreBox<Values>& box : boxes)
+      if (box.Store != nullptr) box.Store(values, (this->*box.Box).Text);
+  }
   void CountTerrain();
 
   FormHost& host_;

@@ -4,11 +4,14 @@
 
 #include <QString>
 
+#include <QGridLayout>
+
 #include <initializer_list>
+#include <span>
+#include <string>
 
 #include "ui/qt/control_widgets.h"
 
-class QGridLayout;
 class QGroupBox;
 class QHBoxLayout;
 class QLabel;
@@ -43,6 +46,19 @@ class PageKit {
 
   const ControlWidgets& W;
 };
+
+// Puts the boxes of a score group that stand in its grid at their rows and columns.
+template <typename Box>
+void AddScoreBoxes(const PageKit& kit, QGridLayout* grid, std::span<const Box> boxes) {
+  for (const Box& box : boxes) {
+    if (box.Row < 0) continue;
+    const std::string name(box.Name);
+    if (box.Span > 1)  // a date, wider than a number
+      grid->addWidget(kit.Num(name.c_str(), 11), box.Row, box.Column, 1, box.Span, Qt::AlignLeft);
+    else
+      grid->addWidget(kit.Num(name.c_str(), 8), box.Row, box.Column);
+  }
+}
 
 // One builder per page; each returns the page's content.
 QWidget* BuildBasePage(const PageKit& kit);

@@ -15,6 +15,7 @@
 #include "reference/reference_tables.h"
 #include "ui/qt/look.h"
 #include "ui/qt/page_kit.h"
+#include "ui/score_boxes.h"
 
 namespace varnak::gui {
 namespace {
@@ -63,21 +64,11 @@ constexpr Constant kConstants[] = {
 
 QWidget* OrdoGroup(const PageKit& kit) {
   QGridLayout* g = PageKit::NewGrid();
-  const char* headings[] = {"Current+", "Maximal", "Factor", "Final Score", "% Score"};
-  for (int c = 0; c < 5; ++c) g->addWidget(PageKit::Heading(headings[c]), 0, c + 1);
-  const char* parts[] = {"Pop", "Land", "Tech", "Wonder", "Culture", "MTech", "Turn"};
-  const char* captions[] = {"Population", "Land", "Science", "Wonder", "Culture", "M.Tech", "Turn"};
-  const char* columns[] = {"Curr", "Max", "Factor", "Final", "Percent"};
-  for (int r = 0; r < 7; ++r) {
-    g->addWidget(PageKit::Caption(captions[r]), r + 1, 0);
-    for (int c = 0; c < 5; ++c) {
-      const std::string name = std::string("Ordo") + parts[r] + columns[c] + "E";
-      g->addWidget(kit.Num(name.c_str(), 8), r + 1, c + 1);
-    }
-  }
-  g->addWidget(PageKit::Caption("Date"), 8, 0);
-  g->addWidget(kit.Num("OrdoDateE", 11), 8, 1, 1, 2, Qt::AlignLeft);
-  g->addWidget(kit.Num("OrdoSumFinalE", 8), 8, 4);
+  int column = 1;
+  for (const char* heading : ui::kOrdoColumnCaptions) g->addWidget(PageKit::Heading(heading), 0, column++);
+  int row = 1;
+  for (const char* caption : ui::kOrdoRowCaptions) g->addWidget(PageKit::Caption(caption), row++, 0);
+  AddScoreBoxes(kit, g, ui::OrdoBoxes());
   return PageKit::Group("Score Calculations", g);
 }
 

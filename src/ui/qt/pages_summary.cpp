@@ -11,6 +11,7 @@
 
 #include "ui/qt/look.h"
 #include "ui/qt/page_kit.h"
+#include "ui/score_boxes.h"
 
 namespace varnak::gui {
 namespace {
@@ -76,29 +77,12 @@ QWidget* BuildBasePage(const PageKit& kit) {
   layout->addLayout(info);
 
   QGridLayout* score = PageKit::NewGrid();
-  const char* headings[] = {"Initial", "Current", "Maximal", "Factor", "Game Score", "Final Score"};
-  for (int c = 0; c < 6; ++c) score->addWidget(PageKit::Heading(headings[c]), 0, c + 1);
-  struct Part {
-    const char* caption;
-    const char* boxes[6];
-  };
-  const Part parts[] = {
-      {"Population", {"InitPopE", "CurrPopScoreE", "MaxPopScoreE", "PopCoeffE", "PopScoreE", "PopFinalScoreE"}},
-      {"Land", {"InitLandE", "CurrLandScoreE", "MaxLandScoreE", "LandCoeffE", "LandScoreE", "LandFinalScoreE"}},
-      {"Science", {"InitTechE", "CurrTechScoreE", "MaxTechScoreE", "TechCoeffE", "TechScoreE", "TechFinalScoreE"}},
-      {"Wonder",
-       {"InitWonderE", "CurrWonderScoreE", "MaxWonderScoreE", "WonderCoeffE", "WonderScoreE", "WonderFinalScoreE"}},
-  };
+  int column = 1;
+  for (const char* heading : ui::kGameScoreColumnCaptions) score->addWidget(PageKit::Heading(heading), 0, column++);
   int row = 1;
-  for (const Part& part : parts) {
-    score->addWidget(PageKit::Caption(part.caption), row, 0);
-    for (int c = 0; c < 6; ++c) score->addWidget(kit.Num(part.boxes[c], 8), row, c + 1);
-    ++row;
-  }
+  for (const char* caption : ui::kGameScoreRowCaptions) score->addWidget(PageKit::Caption(caption), row++, 0);
   score->addWidget(PageKit::Caption("Difficulty Coefficient"), row, 0, 1, 4);
-  score->addWidget(kit.Num("DiffCoeffE", 8), row, 4);
-  score->addWidget(kit.Num("GameScoreSumE", 8), row, 5);
-  score->addWidget(kit.Num("FinalScoreSumE", 8), row, 6);
+  AddScoreBoxes(kit, score, ui::GameScoreBoxes());
   score->setColumnStretch(7, 1);
   layout->addWidget(PageKit::Group("Score Calculations", score));
   layout->addStretch(1);
