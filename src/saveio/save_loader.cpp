@@ -1,12 +1,16 @@
 #include "saveio/save_loader.h"
 
 #include <zlib.h>
+#ifdef VARNAK_HAVE_LIBDEFLATE
+#include <libdeflate.h>
+#endif
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
 #include <limits>
+#include <memory>
 #include <sys/stat.h>
 
 namespace varnak {
@@ -125,7 +129,95 @@ std::string InflateChunks(std::span<const uint8_t> raw, const std::vector<Chunk>
   return error;
 }
 
+#ifdef VARNAK_HAVE_LIBDEFLATE
+// libdeflate wants the stream in one block: a stream cut into several chunks is
+// joined here, in a buffer kept for the next load.
+std::vector<uint8_t>& JoinedStream() {
+  thread_local std::vector<uint8_t> joined;
+  return joined;
+}
+
+// The packed and inflated sizes of the last body libdeflate inflated. libdeflate needs
+// an output of known capacity, and the whole capacity is written (zeroed) before the
+// call; the next save is most likely the same game again or one like it, so the last
+// body's ratio gives a capacity close to the body.
+struct LastBody {
+  uint64_t Packed = 1;
+  uint64_t Inflated = 4;
+};
+
+LastBody& LastInflated() {
+  thread_local LastBody last;
+  return last;
+}
+
+// The capacity to try first: the last body's ratio and a sixteenth more. Memory
+// that the last body filled is written again at no cost in memory; beyond that, no
+// more than eight times the packed size is written on a guess, so that one save that
+// packed unusually well does not make the next load write far more than it fills.
+size_t FirstCapacity(size_t packed) {
+  const LastBody& last = LastInflated();
+  const uint64_t byRatio = packed * last.Inflated / last.Packed;
+  const uint64_t written = std::max<uint64_t>(uint64_t{packed} * 8, last.Inflated);
+  const uint64_t guess = std::min(byRatio + byRatio / 16, written) + (uint64_t{64} << 10);
+  return static_cast<size_t>(std::min<uint64_t>(guess, static_cast<uint64_t>(kMaxInflatedBody)));
+}
+
+struct DecompressorDeleter {
+  void operator()(libdeflate_decompressor* d) const { libdeflate_free_decompressor(d); }
+};
+
+// Inflates the whole stream with libdeflate into `out` from `out.size()` on. False,
+// and `out` as it was, when libdeflate refuses the stream (damaged, cut short, or
+// larger than the bound): the zlib path then decides what the stream gives.
+bool InflateWhole(std::span<const uint8_t> raw, const std::vector<Chunk>& chunks, size_t packed,
+                  std::vector<uint8_t>& out) {
+  thread_local std::unique_ptr<libdeflate_decompressor, DecompressorDeleter> decompressor(
+      libdeflate_alloc_decompressor());
+  if (decompressor == nullptr) return false;
+  std::span<const uint8_t> stream = raw.subspan(chunks.front().Offset, chunks.front().Length);
+  if (chunks.size() > 1) {
+    std::vector<uint8_t>& joined = JoinedStream();
+    joined.resize(packed);
+    size_t at = 0;
+    for (const Chunk& c : chunks) {
+      std::memcpy(joined.data() + at, raw.data() + c.Offset, c.Length);
+      at += c.Length;
+    }
+    stream = joined;
+  }
+
+  const size_t base = out.size();
+  const auto limit = static_cast<size_t>(kMaxInflatedBody);
+  size_t capacity = FirstCapacity(packed);
+  while (true) {
+    out.resize(base + capacity);
+    size_t inflated = 0;
+    const libdeflate_result rc = libdeflate_zlib_decompress(
+        decompressor.get(), stream.data(), stream.size(), out.data() + base, capacity, &inflated);
+    // A body of the bound's size or more is zlib's to refuse, in its words.
+    if (rc == LIBDEFLATE_SUCCESS && inflated < limit) {
+      out.resize(base + inflated);
+      LastInflated() = {packed, std::max<uint64_t>(inflated, 1)};
+      return true;
+    }
+    if (rc != LIBDEFLATE_INSUFFICIENT_SPACE || capacity == limit) break;
+    capacity = std::min(capacity / 2 * 3, limit);
+  }
+  out.resize(base);
+  return false;
+}
+#endif
+
 }  // namespace
+
+bool HaveFastInflater() {
+#ifdef VARNAK_HAVE_LIBDEFLATE
+  return true;
+#else
+  return false;
+#endif
+}
 
 int32_t FindStreamStart(std::span<const uint8_t> raw) {
   if (raw.size() < 4) return -1;
@@ -142,7 +234,8 @@ int32_t FindStreamStart(std::span<const uint8_t> raw) {
   }
 }
 
-LoadedSave BuildSaveImage(std::span<const uint8_t> raw, const std::string& displayName) {
+LoadedSave BuildSaveImage(std::span<const uint8_t> raw, const std::string& displayName,
+                          Inflater inflater) {
   LoadedSave result;
   const std::string file = "The file " + Quoted(displayName);
   if (raw.empty()) {
@@ -172,7 +265,13 @@ LoadedSave BuildSaveImage(std::span<const uint8_t> raw, const std::string& displ
   image.Bytes = std::move(SpareImageBytes());
   image.Bytes.assign(raw.begin(), raw.begin() + headerLength);
   std::memcpy(image.Bytes.data() + headerLength - 4, "BODY", 4);
-  const std::string reason = InflateChunks(raw, chunks, image.Bytes, packed);
+  bool inflated = false;
+#ifdef VARNAK_HAVE_LIBDEFLATE
+  if (inflater == Inflater::Fast) inflated = InflateWhole(raw, chunks, packed, image.Bytes);
+#else
+  (void)inflater;
+#endif
+  const std::string reason = inflated ? std::string() : InflateChunks(raw, chunks, image.Bytes, packed);
   if (!reason.empty()) {
     result.Error = file + " could not be inflated: " + reason + ".";
     RecycleImage(std::move(result.Image));  // leaves the result's image empty
