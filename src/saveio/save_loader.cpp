@@ -12,6 +12,10 @@
 #include <limits>
 #include <memory>
 #include <sys/stat.h>
+#ifdef __linux__
+#include <sys/mman.h>
+#include <unistd.h>
+#endif
 
 namespace varnak {
 namespace {
@@ -130,13 +134,6 @@ std::string InflateChunks(std::span<const uint8_t> raw, const std::vector<Chunk>
 }
 
 #ifdef VARNAK_HAVE_LIBDEFLATE
-// libdeflate wants the stream in one block: a stream cut into several chunks is
-// joined here, in a buffer kept for the next load.
-std::vector<uint8_t>& JoinedStream() {
-  thread_local std::vector<uint8_t> joined;
-  return joined;
-}
-
 // The packed and inflated sizes of the last body libdeflate inflated. libdeflate needs
 // an output of known capacity, and the whole capacity is written (zeroed) before the
 // call; the next save is most likely the same game again or one like it, so the last
@@ -151,7 +148,7 @@ LastBody& LastInflated() {
   return last;
 }
 
-// The capacity to try first: the last body's ratio and a sixteenth more. Memory
+// The capacity to try first: the last body's ratio and a thirty-second more. Memory
 // that the last body filled is written again at no cost in memory; beyond that, no
 // more than eight times the packed size is written on a guess, so that one save that
 // packed unusually well does not make the next load write far more than it fills.
@@ -159,8 +156,23 @@ size_t FirstCapacity(size_t packed) {
   const LastBody& last = LastInflated();
   const uint64_t byRatio = packed * last.Inflated / last.Packed;
   const uint64_t written = std::max<uint64_t>(uint64_t{packed} * 8, last.Inflated);
-  const uint64_t guess = std::min(byRatio + byRatio / 16, written) + (uint64_t{64} << 10);
+  const uint64_t guess = std::min(byRatio + byRatio / 32, written) + (uint64_t{64} << 10);
   return static_cast<size_t>(std::min<uint64_t>(guess, static_cast<uint64_t>(kMaxInflatedBody)));
+}
+
+// Hands back to the system the whole pages of `block` past its end. A block allocated
+// for this load was zeroed up to the capacity libdeflate was given; what the body
+// did not fill would count, unused, against the load's peak memory until the block
+// is freed. Those pages read as zeros again if they are ever written.
+void ReleasePagesPastTheEnd(std::vector<uint8_t>& block) {
+#ifdef __linux__
+  const auto page = static_cast<uintptr_t>(sysconf(_SC_PAGESIZE));
+  const uintptr_t from = (reinterpret_cast<uintptr_t>(block.data() + block.size()) + page - 1) / page * page;
+  const uintptr_t to = reinterpret_cast<uintptr_t>(block.data() + block.capacity()) / page * page;
+  if (to > from) madvise(reinterpret_cast<void*>(from), to - from, MADV_DONTNEED);
+#else
+  (void)block;
+#endif
 }
 
 struct DecompressorDeleter {
@@ -170,26 +182,15 @@ struct DecompressorDeleter {
 // Inflates the whole stream with libdeflate into `out` from `out.size()` on. False,
 // and `out` as it was, when libdeflate refuses the stream (damaged, cut short, or
 // larger than the bound): the zlib path then decides what the stream gives.
-bool InflateWhole(std::span<const uint8_t> raw, const std::vector<Chunk>& chunks, size_t packed,
-                  std::vector<uint8_t>& out) {
+bool InflateWhole(std::span<const uint8_t> stream, std::vector<uint8_t>& out) {
   thread_local std::unique_ptr<libdeflate_decompressor, DecompressorDeleter> decompressor(
       libdeflate_alloc_decompressor());
   if (decompressor == nullptr) return false;
-  std::span<const uint8_t> stream = raw.subspan(chunks.front().Offset, chunks.front().Length);
-  if (chunks.size() > 1) {
-    std::vector<uint8_t>& joined = JoinedStream();
-    joined.resize(packed);
-    size_t at = 0;
-    for (const Chunk& c : chunks) {
-      std::memcpy(joined.data() + at, raw.data() + c.Offset, c.Length);
-      at += c.Length;
-    }
-    stream = joined;
-  }
-
+  const size_t packed = stream.size();
   const size_t base = out.size();
   const auto limit = static_cast<size_t>(kMaxInflatedBody);
   size_t capacity = FirstCapacity(packed);
+  const uint8_t* const recycled = out.data();
   while (true) {
     out.resize(base + capacity);
     size_t inflated = 0;
@@ -198,6 +199,8 @@ bool InflateWhole(std::span<const uint8_t> raw, const std::vector<Chunk>& chunks
     // A body of the bound's size or more is zlib's to refuse, in its words.
     if (rc == LIBDEFLATE_SUCCESS && inflated < limit) {
       out.resize(base + inflated);
+      // A recycled block was written as far by an earlier load: its pages stay for the next.
+      if (out.data() != recycled) ReleasePagesPastTheEnd(out);
       LastInflated() = {packed, std::max<uint64_t>(inflated, 1)};
       return true;
     }
@@ -234,8 +237,24 @@ int32_t FindStreamStart(std::span<const uint8_t> raw) {
   }
 }
 
-LoadedSave BuildSaveImage(std::span<const uint8_t> raw, const std::string& displayName,
-                          Inflater inflater) {
+namespace {
+
+// Joins the chunks into one stream, in place: each chunk's data moves down over the
+// length fields before it. Header and trailer stay where they are.
+std::span<const uint8_t> JoinInPlace(std::span<uint8_t> raw, const std::vector<Chunk>& chunks) {
+  size_t to = chunks.front().Offset;
+  for (const Chunk& c : chunks) {
+    std::memmove(raw.data() + to, raw.data() + c.Offset, c.Length);
+    to += c.Length;
+  }
+  return raw.subspan(chunks.front().Offset, to - chunks.front().Offset);
+}
+
+// The load of `raw`. `writable` is raw itself when its bytes may be rearranged (the
+// loader's own file buffer), so that a stream in several chunks is joined where it
+// lies; else it is empty, and the chunks are joined in a copy.
+LoadedSave BuildImage(std::span<const uint8_t> raw, std::span<uint8_t> writable,
+                      const std::string& displayName, Inflater inflater) {
   LoadedSave result;
   const std::string file = "The file " + Quoted(displayName);
   if (raw.empty()) {
@@ -253,7 +272,7 @@ LoadedSave BuildSaveImage(std::span<const uint8_t> raw, const std::string& displ
   }
 
   size_t terminator = 0;
-  const auto chunks = GatherChunks(raw, static_cast<size_t>(headerLength) - 4, terminator);
+  auto chunks = GatherChunks(raw, static_cast<size_t>(headerLength) - 4, terminator);
   size_t packed = 0;
   for (const Chunk& c : chunks) packed += c.Length;
   if (packed == 0) {
@@ -267,9 +286,24 @@ LoadedSave BuildSaveImage(std::span<const uint8_t> raw, const std::string& displ
   std::memcpy(image.Bytes.data() + headerLength - 4, "BODY", 4);
   bool inflated = false;
 #ifdef VARNAK_HAVE_LIBDEFLATE
-  if (inflater == Inflater::Fast) inflated = InflateWhole(raw, chunks, packed, image.Bytes);
+  if (inflater == Inflater::Fast) {
+    // libdeflate wants the stream in one block.
+    std::vector<uint8_t> joined;
+    std::span<const uint8_t> stream = raw.subspan(chunks.front().Offset, chunks.front().Length);
+    if (chunks.size() > 1 && !writable.empty()) {
+      stream = JoinInPlace(writable, chunks);
+      chunks = {{chunks.front().Offset, packed}};  // for zlib too, should libdeflate refuse it
+    } else if (chunks.size() > 1) {
+      joined.reserve(packed);
+      for (const Chunk& c : chunks) joined.insert(joined.end(), raw.begin() + static_cast<std::ptrdiff_t>(c.Offset),
+                                                  raw.begin() + static_cast<std::ptrdiff_t>(c.Offset + c.Length));
+      stream = joined;
+    }
+    inflated = InflateWhole(stream, image.Bytes);
+  }
 #else
   (void)inflater;
+  (void)writable;
 #endif
   const std::string reason = inflated ? std::string() : InflateChunks(raw, chunks, image.Bytes, packed);
   if (!reason.empty()) {
@@ -283,6 +317,13 @@ LoadedSave BuildSaveImage(std::span<const uint8_t> raw, const std::string& displ
   image.ImageLength = static_cast<int32_t>(image.Bytes.size());
   result.Ok = true;
   return result;
+}
+
+}  // namespace
+
+LoadedSave BuildSaveImage(std::span<const uint8_t> raw, const std::string& displayName,
+                          Inflater inflater) {
+  return BuildImage(raw, {}, displayName, inflater);
 }
 
 LoadedSave LoadSaveFile(const std::string& path) {
@@ -309,7 +350,7 @@ LoadedSave LoadSaveFile(const std::string& path) {
     failed.Error = "Cannot read the file " + Quoted(path) + ".";
     return failed;
   }
-  LoadedSave result = BuildSaveImage(raw, path);
+  LoadedSave result = BuildImage(raw, raw, path, Inflater::Fast);
   result.ModifiedUnixSeconds = static_cast<int64_t>(st.st_mtime);
   return result;
 }
