@@ -239,6 +239,7 @@ int32_t FindStreamStart(std::span<const uint8_t> raw) {
 
 namespace {
 
+#ifdef VARNAK_HAVE_LIBDEFLATE
 // Joins the chunks into one stream, in place: each chunk's data moves down over the
 // length fields before it. Header and trailer stay where they are.
 std::span<const uint8_t> JoinInPlace(std::span<uint8_t> raw, const std::vector<Chunk>& chunks) {
@@ -249,6 +250,7 @@ std::span<const uint8_t> JoinInPlace(std::span<uint8_t> raw, const std::vector<C
   }
   return raw.subspan(chunks.front().Offset, to - chunks.front().Offset);
 }
+#endif
 
 // The load of `raw`. `writable` is raw itself when its bytes may be rearranged (the
 // loader's own file buffer), so that a stream in several chunks is joined where it
