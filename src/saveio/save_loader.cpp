@@ -208,6 +208,7 @@ bool InflateWhole(std::span<const uint8_t> stream, std::vector<uint8_t>& out) {
     capacity = std::min(capacity / 2 * 3, limit);
   }
   out.resize(base);
+  if (out.data() != recycled) ReleasePagesPastTheEnd(out);  // zlib writes what it needs
   return false;
 }
 #endif
@@ -297,8 +298,10 @@ LoadedSave BuildImage(std::span<const uint8_t> raw, std::span<uint8_t> writable,
       chunks = {{chunks.front().Offset, packed}};  // for zlib too, should libdeflate refuse it
     } else if (chunks.size() > 1) {
       joined.reserve(packed);
-      for (const Chunk& c : chunks) joined.insert(joined.end(), raw.begin() + static_cast<std::ptrdiff_t>(c.Offset),
-                                                  raw.begin() + static_cast<std::ptrdiff_t>(c.Offset + c.Length));
+      for (const Chunk& c : chunks) {
+        const std::span<const uint8_t> data = raw.subspan(c.Offset, c.Length);
+        joined.insert(joined.end(), data.begin(), data.end());
+      }
       stream = joined;
     }
     inflated = InflateWhole(stream, image.Bytes);
