@@ -9,7 +9,8 @@ namespace varnak::bench {
 
 // The steps a child process can run: "bare" (nothing), "toolkit" (the desktop window
 // shown, no save), "headless" (the headless window's load), "desktop" (the window with
-// the save loaded and every page painted).
+// the save loaded and every page painted), "start" (the program's own start, with the
+// save on its command line or none for an empty path, until its window is painted).
 inline constexpr char kStepFlag[] = "--varnak-step";
 
 // Runs one step in this process, as the child started with kStepFlag, and writes its
@@ -24,5 +25,10 @@ struct StepInProcess {
 
 // Starts this program again to run `step` on `save`.
 StepInProcess RunInOwnProcess(const std::string& step, const std::string& save);
+
+// Milliseconds from starting this program again to run "start" until its window is
+// painted (with the save loaded, when one is given): what a user waits for at
+// the program's start. The child's exit is not counted.
+double ColdStartMs(const std::string& save);
 
 }  // namespace varnak::bench

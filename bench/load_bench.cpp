@@ -1,12 +1,16 @@
 // How long opening a save takes, step by step, on the bundled sample and on the stress
 // save (every table near its capacity), side by side in one run:
-//   Floor     read the file and inflate its stream, nothing else;
+//   Floor/zlib  read the file and inflate its stream with one zlib call, nothing else:
+//               the reference every other row is compared with;
+//   Floor     the same with the inflater the load uses (libdeflate where the build has it);
 //   Load      the container and the parser (LoadSaveFile, SaveAnalyse);
 //   Headless  the headless window's whole load, every view filled;
 //   Desktop   the same in the desktop window offscreen: every widget rendered, every
 //             page shown and painted (the window is started before, see StartUp).
-// Then what a long replay log costs the desktop window to show, and each step on the
-// stress save in a process of its own: its peak memory and the first load's time.
+// Then what a long replay log costs the desktop window to show, each step on the
+// stress save in a process of its own (its peak memory and the first load's time), and
+//   ColdStart  the program started in a fresh process until its window is painted,
+//              without a save and with each save on its command line.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -43,12 +47,15 @@ long MinorFaults() {
 // Every step is timed as a program that has opened the save before opens it again
 // (one load first, untimed): its buffers are there and in memory. What the first
 // load of a fresh process costs, FreshProcess reports.
-void Floor(benchmark::State& state, const Save& save) {
-  bench::Floor floor;
+void FloorOf(benchmark::State& state, const Save& save, bench::Floor::With with) {
+  bench::Floor floor(with);
   size_t inflated = floor.Run(save.path);
   for (auto _ : state) benchmark::DoNotOptimize(inflated = floor.Run(save.path));
   state.counters["inflated_MiB"] = static_cast<double>(inflated) / (1 << 20);
 }
+
+void FloorZlib(benchmark::State& state, const Save& save) { FloorOf(state, save, bench::Floor::With::Zlib); }
+void Floor(benchmark::State& state, const Save& save) { FloorOf(state, save, bench::Floor::With::LoadsInflater); }
 
 void Load(benchmark::State& state, const Save& save) {
   bench::Load load;
@@ -94,6 +101,12 @@ void StartUp(benchmark::State& state) {
     window.reset();
     state.ResumeTiming();
   }
+}
+
+// The program from its start in a fresh process until its window is painted, with the
+// save loaded when there is one: what the user waits for.
+void ColdStart(benchmark::State& state, const std::string& save) {
+  for (auto _ : state) state.SetIterationTime(bench::ColdStartMs(save) / 1000);
 }
 
 // A replay log of 65,536 lines, each in its own colour, from the rendering of a
@@ -176,7 +189,8 @@ int main(int argc, char** argv) {
     bench::HeadlessLoad(form, save.path);
   }
   for (const auto& [step, function] :
-       {std::pair{"Floor", &Floor}, {"Load", &Load}, {"Headless", &Headless}, {"Desktop", &Desktop}}) {
+       {std::pair{"Floor/zlib", &FloorZlib}, {"Floor", &Floor}, {"Load", &Load}, {"Headless", &Headless},
+        {"Desktop", &Desktop}}) {
     for (const Save& save : kSaves)
       benchmark::RegisterBenchmark((std::string(step) + "/" + save.name).c_str(), function, save)
           ->Unit(benchmark::kMillisecond)
@@ -187,6 +201,10 @@ int main(int argc, char** argv) {
       ->Unit(benchmark::kMillisecond)
       ->MeasureProcessCPUTime()
       ->UseRealTime();
+  for (const Save& save : {Save{"none", ""}, kSaves[0], kSaves[1]})
+    benchmark::RegisterBenchmark((std::string("ColdStart/") + save.name).c_str(), ColdStart, save.path)
+        ->Unit(benchmark::kMillisecond)
+        ->UseManualTime();
   static const std::string longReplay = LongReplaySave();
   benchmark::RegisterBenchmark("LongReplayLog/65536", LongReplayLog, longReplay)
       ->Unit(benchmark::kMillisecond)

@@ -1,6 +1,9 @@
 #include "stages.h"
 
 #include <zlib.h>
+#ifdef VARNAK_HAVE_LIBDEFLATE
+#include <libdeflate.h>
+#endif
 
 #include <QApplication>
 #include <QScrollArea>
@@ -63,6 +66,16 @@ size_t Floor::Run(const std::string& path) {
     bodyCapacity_ = static_cast<size_t>(kMaxInflatedBody);
     body_.reset(new uint8_t[bodyCapacity_]);
   }
+#ifdef VARNAK_HAVE_LIBDEFLATE
+  if (with_ == With::LoadsInflater) {
+    static libdeflate_decompressor* const decompressor = libdeflate_alloc_decompressor();
+    size_t inflated = 0;
+    const libdeflate_result rc = libdeflate_zlib_decompress(decompressor, joined_.data(), joined_.size(),
+                                                            body_.get(), bodyCapacity_, &inflated);
+    Require(rc == LIBDEFLATE_SUCCESS, path + " does not inflate");
+    return inflated;
+  }
+#endif
   uLongf inflated = static_cast<uLongf>(bodyCapacity_);
   const int rc = uncompress(body_.get(), &inflated, joined_.data(), static_cast<uLong>(joined_.size()));
   Require(rc == Z_OK, path + " does not inflate");

@@ -17,14 +17,19 @@ class MainWindow;
 namespace varnak::bench {
 
 // The least any load has to do: read the file into a buffer and inflate its stream
-// with one plain zlib call into a buffer that is already there. The buffers are kept
-// from one call to the next.
+// with one call into a buffer that is already there. The buffers are kept from one
+// call to the next. The inflater is zlib's `uncompress`, or the one the load uses
+// (libdeflate where the build has it).
 class Floor {
  public:
+  enum class With { Zlib, LoadsInflater };
+  explicit Floor(With with = With::Zlib) : with_(with) {}
+
   // The number of bytes inflated; aborts the program when the file is no save.
   size_t Run(const std::string& path);
 
  private:
+  With with_;
   std::vector<uint8_t> file_;
   std::vector<uint8_t> joined_;
   std::unique_ptr<uint8_t[]> body_;

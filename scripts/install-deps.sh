@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake make
-  zlib1g-dev
+  zlib1g-dev libdeflate-dev
   libgtest-dev libgmock-dev
   nlohmann-json3-dev libcli11-dev
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev

@@ -1,13 +1,21 @@
 #include "saveio/save_loader.h"
 
 #include <zlib.h>
+#ifdef VARNAK_HAVE_LIBDEFLATE
+#include <libdeflate.h>
+#endif
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
 #include <limits>
+#include <memory>
 #include <sys/stat.h>
+#ifdef __linux__
+#include <sys/mman.h>
+#include <unistd.h>
+#endif
 
 namespace varnak {
 namespace {
@@ -125,7 +133,95 @@ std::string InflateChunks(std::span<const uint8_t> raw, const std::vector<Chunk>
   return error;
 }
 
+#ifdef VARNAK_HAVE_LIBDEFLATE
+// The packed and inflated sizes of the last body libdeflate inflated. libdeflate needs
+// an output of known capacity, and the whole capacity is written (zeroed) before the
+// call; the next save is most likely the same game again or one like it, so the last
+// body's ratio gives a capacity close to the body.
+struct LastBody {
+  uint64_t Packed = 1;
+  uint64_t Inflated = 4;
+};
+
+LastBody& LastInflated() {
+  thread_local LastBody last;
+  return last;
+}
+
+// The capacity to try first: the last body's ratio and a thirty-second more. Memory
+// that the last body filled is written again at no cost in memory; beyond that, no
+// more than eight times the packed size is written on a guess, so that one save that
+// packed unusually well does not make the next load write far more than it fills.
+size_t FirstCapacity(size_t packed) {
+  const LastBody& last = LastInflated();
+  const uint64_t byRatio = packed * last.Inflated / last.Packed;
+  const uint64_t written = std::max<uint64_t>(uint64_t{packed} * 8, last.Inflated);
+  const uint64_t guess = std::min(byRatio + byRatio / 32, written) + (uint64_t{64} << 10);
+  return static_cast<size_t>(std::min<uint64_t>(guess, static_cast<uint64_t>(kMaxInflatedBody)));
+}
+
+// Hands back to the system the whole pages of `block` past its end. A block allocated
+// for this load was zeroed up to the capacity libdeflate was given; what the body
+// did not fill would count, unused, against the load's peak memory until the block
+// is freed. Those pages read as zeros again if they are ever written.
+void ReleasePagesPastTheEnd(std::vector<uint8_t>& block) {
+#ifdef __linux__
+  const auto page = static_cast<uintptr_t>(sysconf(_SC_PAGESIZE));
+  const uintptr_t from = (reinterpret_cast<uintptr_t>(block.data() + block.size()) + page - 1) / page * page;
+  const uintptr_t to = reinterpret_cast<uintptr_t>(block.data() + block.capacity()) / page * page;
+  if (to > from) madvise(reinterpret_cast<void*>(from), to - from, MADV_DONTNEED);
+#else
+  (void)block;
+#endif
+}
+
+struct DecompressorDeleter {
+  void operator()(libdeflate_decompressor* d) const { libdeflate_free_decompressor(d); }
+};
+
+// Inflates the whole stream with libdeflate into `out` from `out.size()` on. False,
+// and `out` as it was, when libdeflate refuses the stream (damaged, cut short, or
+// larger than the bound): the zlib path then decides what the stream gives.
+bool InflateWhole(std::span<const uint8_t> stream, std::vector<uint8_t>& out) {
+  thread_local std::unique_ptr<libdeflate_decompressor, DecompressorDeleter> decompressor(
+      libdeflate_alloc_decompressor());
+  if (decompressor == nullptr) return false;
+  const size_t packed = stream.size();
+  const size_t base = out.size();
+  const auto limit = static_cast<size_t>(kMaxInflatedBody);
+  size_t capacity = FirstCapacity(packed);
+  const uint8_t* const recycled = out.data();
+  while (true) {
+    out.resize(base + capacity);
+    size_t inflated = 0;
+    const libdeflate_result rc = libdeflate_zlib_decompress(
+        decompressor.get(), stream.data(), stream.size(), out.data() + base, capacity, &inflated);
+    // A body of the bound's size or more is zlib's to refuse, in its words.
+    if (rc == LIBDEFLATE_SUCCESS && inflated < limit) {
+      out.resize(base + inflated);
+      // A recycled block was written as far by an earlier load: its pages stay for the next.
+      if (out.data() != recycled) ReleasePagesPastTheEnd(out);
+      LastInflated() = {packed, std::max<uint64_t>(inflated, 1)};
+      return true;
+    }
+    if (rc != LIBDEFLATE_INSUFFICIENT_SPACE || capacity == limit) break;
+    capacity = std::min(capacity / 2 * 3, limit);
+  }
+  out.resize(base);
+  if (out.data() != recycled) ReleasePagesPastTheEnd(out);  // zlib writes what it needs
+  return false;
+}
+#endif
+
 }  // namespace
+
+bool HaveFastInflater() {
+#ifdef VARNAK_HAVE_LIBDEFLATE
+  return true;
+#else
+  return false;
+#endif
+}
 
 int32_t FindStreamStart(std::span<const uint8_t> raw) {
   if (raw.size() < 4) return -1;
@@ -142,7 +238,26 @@ int32_t FindStreamStart(std::span<const uint8_t> raw) {
   }
 }
 
-LoadedSave BuildSaveImage(std::span<const uint8_t> raw, const std::string& displayName) {
+namespace {
+
+#ifdef VARNAK_HAVE_LIBDEFLATE
+// Joins the chunks into one stream, in place: each chunk's data moves down over the
+// length fields before it. Header and trailer stay where they are.
+std::span<const uint8_t> JoinInPlace(std::span<uint8_t> raw, const std::vector<Chunk>& chunks) {
+  size_t to = chunks.front().Offset;
+  for (const Chunk& c : chunks) {
+    std::memmove(raw.data() + to, raw.data() + c.Offset, c.Length);
+    to += c.Length;
+  }
+  return raw.subspan(chunks.front().Offset, to - chunks.front().Offset);
+}
+#endif
+
+// The load of `raw`. `writable` is raw itself when its bytes may be rearranged (the
+// loader's own file buffer), so that a stream in several chunks is joined where it
+// lies; else it is empty, and the chunks are joined in a copy.
+LoadedSave BuildImage(std::span<const uint8_t> raw, std::span<uint8_t> writable,
+                      const std::string& displayName, Inflater inflater) {
   LoadedSave result;
   const std::string file = "The file " + Quoted(displayName);
   if (raw.empty()) {
@@ -160,7 +275,7 @@ LoadedSave BuildSaveImage(std::span<const uint8_t> raw, const std::string& displ
   }
 
   size_t terminator = 0;
-  const auto chunks = GatherChunks(raw, static_cast<size_t>(headerLength) - 4, terminator);
+  auto chunks = GatherChunks(raw, static_cast<size_t>(headerLength) - 4, terminator);
   size_t packed = 0;
   for (const Chunk& c : chunks) packed += c.Length;
   if (packed == 0) {
@@ -172,7 +287,30 @@ LoadedSave BuildSaveImage(std::span<const uint8_t> raw, const std::string& displ
   image.Bytes = std::move(SpareImageBytes());
   image.Bytes.assign(raw.begin(), raw.begin() + headerLength);
   std::memcpy(image.Bytes.data() + headerLength - 4, "BODY", 4);
-  const std::string reason = InflateChunks(raw, chunks, image.Bytes, packed);
+  bool inflated = false;
+#ifdef VARNAK_HAVE_LIBDEFLATE
+  if (inflater == Inflater::Fast) {
+    // libdeflate wants the stream in one block.
+    std::vector<uint8_t> joined;
+    std::span<const uint8_t> stream = raw.subspan(chunks.front().Offset, chunks.front().Length);
+    if (chunks.size() > 1 && !writable.empty()) {
+      stream = JoinInPlace(writable, chunks);
+      chunks = {{chunks.front().Offset, packed}};  // for zlib too, should libdeflate refuse it
+    } else if (chunks.size() > 1) {
+      joined.reserve(packed);
+      for (const Chunk& c : chunks) {
+        const std::span<const uint8_t> data = raw.subspan(c.Offset, c.Length);
+        joined.insert(joined.end(), data.begin(), data.end());
+      }
+      stream = joined;
+    }
+    inflated = InflateWhole(stream, image.Bytes);
+  }
+#else
+  (void)inflater;
+  (void)writable;
+#endif
+  const std::string reason = inflated ? std::string() : InflateChunks(raw, chunks, image.Bytes, packed);
   if (!reason.empty()) {
     result.Error = file + " could not be inflated: " + reason + ".";
     RecycleImage(std::move(result.Image));  // leaves the result's image empty
@@ -184,6 +322,13 @@ LoadedSave BuildSaveImage(std::span<const uint8_t> raw, const std::string& displ
   image.ImageLength = static_cast<int32_t>(image.Bytes.size());
   result.Ok = true;
   return result;
+}
+
+}  // namespace
+
+LoadedSave BuildSaveImage(std::span<const uint8_t> raw, const std::string& displayName,
+                          Inflater inflater) {
+  return BuildImage(raw, {}, displayName, inflater);
 }
 
 LoadedSave LoadSaveFile(const std::string& path) {
@@ -210,7 +355,7 @@ LoadedSave LoadSaveFile(const std::string& path) {
     failed.Error = "Cannot read the file " + Quoted(path) + ".";
     return failed;
   }
-  LoadedSave result = BuildSaveImage(raw, path);
+  LoadedSave result = BuildImage(raw, raw, path, Inflater::Fast);
   result.ModifiedUnixSeconds = static_cast<int64_t>(st.st_mtime);
   return result;
 }

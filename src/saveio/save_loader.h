@@ -26,12 +26,22 @@ struct LoadedSave {
   int64_t ModifiedUnixSeconds = 0;  // the file's last-modification time
 };
 
+// How the stream is inflated. Fast is libdeflate where the build has it, in one call
+// over the whole stream, and zlib's own streaming inflate for any stream libdeflate
+// refuses, so that a damaged stream gives zlib's result and zlib's words. Zlib skips
+// libdeflate; the two give the same result for every file.
+enum class Inflater { Fast, Zlib };
+
+// Whether this build has libdeflate (without it, Fast is zlib alone).
+bool HaveFastInflater();
+
 // Reads the file whole and builds its image. `displayName` is how the file is
 // named in an error (normally the path itself).
 LoadedSave LoadSaveFile(const std::string& path);
 
 // The same for bytes already in memory (the file's whole content).
-LoadedSave BuildSaveImage(std::span<const uint8_t> raw, const std::string& displayName);
+LoadedSave BuildSaveImage(std::span<const uint8_t> raw, const std::string& displayName,
+                          Inflater inflater = Inflater::Fast);
 
 // Gives an image's memory back once the image has been read, for the next load to
 // build its image in. The memory stays with the thread that loaded the save.

@@ -119,10 +119,13 @@ struct BadFile {
 class SaveLoaderRefuses : public testing::TestWithParam<BadFile> {};
 
 TEST_P(SaveLoaderRefuses, WithOneSentenceNamingFileAndReason) {
-  const LoadedSave loaded = BuildSaveImage(GetParam().bytes, "bad.sav");
-  EXPECT_FALSE(loaded.Ok);
-  EXPECT_EQ(loaded.Error, GetParam().error);
-  EXPECT_TRUE(loaded.Image.Bytes.empty());
+  for (const Inflater inflater : {Inflater::Fast, Inflater::Zlib}) {
+    SCOPED_TRACE(inflater == Inflater::Fast ? "fast" : "zlib");
+    const LoadedSave loaded = BuildSaveImage(GetParam().bytes, "bad.sav", inflater);
+    EXPECT_FALSE(loaded.Ok);
+    EXPECT_EQ(loaded.Error, GetParam().error);
+    EXPECT_TRUE(loaded.Image.Bytes.empty());
+  }
 }
 
 std::vector<uint8_t> CorruptStream() {
@@ -159,6 +162,43 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"FirstChunkLengthZero", EmptyFirstChunk(),
                 "The file \"bad.sav\" could not be inflated: its compressed game data is empty."}),
     fixture::CaseName());
+
+// The fast inflater sizes its output from the saves before: a save that packs far
+// better or far worse than the last one, or one cut into many chunks, must still
+// come out whole and equal to zlib's.
+TEST(SaveLoader, FastInflaterAgreesWithZlibOverSavesOfEveryRatio) {
+  struct Step {
+    const char* name;
+    std::vector<uint8_t> body;
+    std::vector<size_t> chunks;
+  };
+  std::vector<uint8_t> noise(300000);
+  uint32_t x = 12345;
+  for (uint8_t& b : noise) b = static_cast<uint8_t>((x = x * 1103515245u + 12345u) >> 24);
+  const std::vector<Step> steps = {
+      {"patterned", SomeBody(400000), {}},
+      {"zeros, about 1000 to 1", std::vector<uint8_t>(6'000'000, 0), {}},
+      {"noise, about 1 to 1", noise, {}},
+      {"zeros again, one chunk", std::vector<uint8_t>(3'000'000, 0), {1u << 30}},
+      {"empty body", {}, {}},
+      {"patterned, chunks of 1 to 100 bytes", SomeBody(20000), {2, 1, 3, 5, 8, 13, 21, 34, 55, 89, 100}},
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.name);
+    ContainerOptions options;
+    options.ChunkSizes = step.chunks;
+    const auto file = WrapSave(SomeHeader(), step.body, options);
+    const LoadedSave fast = BuildSaveImage(file, "x.sav", Inflater::Fast);
+    const LoadedSave zlib = BuildSaveImage(file, "x.sav", Inflater::Zlib);
+    ASSERT_TRUE(fast.Ok) << fast.Error;
+    ASSERT_TRUE(zlib.Ok) << zlib.Error;
+    EXPECT_EQ(fast.Image.ImageLength,
+              fast.Image.HeaderLength + static_cast<int32_t>(step.body.size()) + 8);
+    EXPECT_TRUE(fast.Image.Bytes == zlib.Image.Bytes);
+    EXPECT_EQ(fast.Image.HeaderLength, zlib.Image.HeaderLength);
+    EXPECT_EQ(fast.Image.ImageLength, zlib.Image.ImageLength);
+  }
+}
 
 TEST(SaveLoader, RefusesABodyThatInflatesBeyondTheBound) {
   std::vector<uint8_t> zeros(static_cast<size_t>(kMaxInflatedBody) + 4096, 0);
