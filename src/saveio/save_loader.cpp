@@ -3,11 +3,10 @@
 #include <zlib.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
-#include <fstream>
 #include <limits>
-#include <sys/stat.h>
+
+#include "saveio/platform.h"
 
 namespace varnak {
 namespace {
@@ -188,30 +187,24 @@ LoadedSave BuildSaveImage(std::span<const uint8_t> raw, const std::string& displ
 
 LoadedSave LoadSaveFile(const std::string& path) {
   LoadedSave failed;
-  std::ifstream in(path, std::ios::binary);
-  struct stat st{};
-  if (!in || ::stat(path.c_str(), &st) != 0) {
-    failed.Error = "Cannot open the file " + Quoted(path) + ": " + std::strerror(errno) + ".";
+  InputFile in(path);
+  if (!in.IsOpen()) {
+    failed.Error = "Cannot open the file " + Quoted(path) + ": " + in.Problem() + ".";
     return failed;
   }
-  if (S_ISDIR(st.st_mode)) {
-    failed.Error = "Cannot open the file " + Quoted(path) + ": it is a folder.";
-    return failed;
-  }
-  if (st.st_size > kMaxSaveFileSize) {
+  if (in.Size() > kMaxSaveFileSize) {
     failed.Error = "The file " + Quoted(path) + " is too large to be a save (over 1 GiB).";
     return failed;
   }
   std::vector<uint8_t>& raw = FileBuffer();
-  raw.resize(static_cast<size_t>(st.st_size));
-  in.read(reinterpret_cast<char*>(raw.data()), static_cast<std::streamsize>(raw.size()));
-  raw.resize(static_cast<size_t>(in.gcount()));
-  if (in.bad()) {
+  raw.resize(static_cast<size_t>(in.Size()));
+  raw.resize(in.Read(raw.data(), raw.size()));
+  if (in.Failed()) {
     failed.Error = "Cannot read the file " + Quoted(path) + ".";
     return failed;
   }
   LoadedSave result = BuildSaveImage(raw, path);
-  result.ModifiedUnixSeconds = static_cast<int64_t>(st.st_mtime);
+  result.ModifiedUnixSeconds = in.ModifiedUnixSeconds();
   return result;
 }
 
