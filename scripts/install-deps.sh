@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs, from Debian's packages, whatever the build needs and is not there yet.
+# Installs, from Debian's packages, whatever the build needs and is not there yet,
+# and the packages named as arguments (a script that needs more names them).
 set -euo pipefail
 
 packages=(
@@ -11,6 +12,7 @@ packages=(
   fonts-dejavu-core locales
   libbenchmark-dev
   clang libclang-rt-14-dev
+  "$@"
 )
 
 missing=()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: a short fuzzing
 # smoke run, the whole suite under AddressSanitizer and UndefinedBehaviorSanitizer,
-# and the whole suite of the normal build with the desktop window's tests.
+# the whole suite of the normal build with the desktop window's tests, and the
+# Windows build under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -20,3 +21,6 @@ echo "== the suite"
 cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARNAK_BUILD_TESTS=ON >/dev/null
 cmake --build build/test -j"$jobs"
 ctest --test-dir build/test -j"$jobs" --output-on-failure
+
+echo "== the Windows build under Wine"
+bash scripts/test-windows.sh

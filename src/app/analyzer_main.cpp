@@ -11,7 +11,11 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);  // takes Qt's own options out of argv
   varnak::gui::SetUpApplication();
-  const std::vector<std::string> arguments(argv + 1, argv + argc);
+  // Qt's list is read from the wide command line on Windows, where argv cannot hold
+  // every file name; the window takes paths as UTF-8.
+  std::vector<std::string> arguments;
+  const QStringList all = QCoreApplication::arguments();
+  for (qsizetype i = 1; i < all.size(); ++i) arguments.push_back(all[i].toStdString());
   constexpr const char* kUsage = "usage: varnak-analyzer [SAVE]\n";
   if (arguments.size() == 1 && (arguments[0] == "-h" || arguments[0] == "--help")) {
     std::fputs(kUsage, stdout);

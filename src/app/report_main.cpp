@@ -3,8 +3,10 @@
 #include <vector>
 
 #include "app/window_report.h"
+#include "saveio/platform.h"
 
 int main(int argc, char** argv) {
-  std::vector<std::string> args(argv + 1, argv + argc);
-  return varnak::app::RunReport(args, std::cout, std::cerr);
+  // Paths arrive and JSON leaves as UTF-8, with the same bytes on every system.
+  varnak::UseBinaryStandardOutput();
+  return varnak::app::RunReport(varnak::Utf8Arguments(argc, argv), std::cout, std::cerr);
 }

@@ -134,6 +134,9 @@ ordered_json WindowState(ui::TForm1& form) {
 int RunReport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   CLI::App cli("The analyzer's window without a screen: prints its whole state as JSON.",
                "varnak-report");
+  // CLI11 would take "/x.sav" for an option "/x.sav" on Windows: the same command line
+  // everywhere, options with dashes only.
+  cli.allow_windows_style_options(false);
   std::vector<std::string> selects, checks, edits, types;
   std::vector<std::string> saves;
   auto* selectOpt = cli.add_option("--select", selects, "chose entry INDEX of selector NAME (NAME=INDEX)");

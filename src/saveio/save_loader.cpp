@@ -6,16 +6,11 @@
 #endif
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
-#include <fstream>
 #include <limits>
 #include <memory>
-#include <sys/stat.h>
-#ifdef __linux__
-#include <sys/mman.h>
-#include <unistd.h>
-#endif
+
+#include "saveio/platform.h"
 
 namespace varnak {
 namespace {
@@ -165,14 +160,7 @@ size_t FirstCapacity(size_t packed) {
 // did not fill would count, unused, against the load's peak memory until the block
 // is freed. Those pages read as zeros again if they are ever written.
 void ReleasePagesPastTheEnd(std::vector<uint8_t>& block) {
-#ifdef __linux__
-  const auto page = static_cast<uintptr_t>(sysconf(_SC_PAGESIZE));
-  const uintptr_t from = (reinterpret_cast<uintptr_t>(block.data() + block.size()) + page - 1) / page * page;
-  const uintptr_t to = reinterpret_cast<uintptr_t>(block.data() + block.capacity()) / page * page;
-  if (to > from) madvise(reinterpret_cast<void*>(from), to - from, MADV_DONTNEED);
-#else
-  (void)block;
-#endif
+  ReleasePages(block.data() + block.size(), block.data() + block.capacity());
 }
 
 struct DecompressorDeleter {
@@ -333,30 +321,24 @@ LoadedSave BuildSaveImage(std::span<const uint8_t> raw, const std::string& displ
 
 LoadedSave LoadSaveFile(const std::string& path) {
   LoadedSave failed;
-  std::ifstream in(path, std::ios::binary);
-  struct stat st{};
-  if (!in || ::stat(path.c_str(), &st) != 0) {
-    failed.Error = "Cannot open the file " + Quoted(path) + ": " + std::strerror(errno) + ".";
+  InputFile in(path);
+  if (!in.IsOpen()) {
+    failed.Error = "Cannot open the file " + Quoted(path) + ": " + in.Problem() + ".";
     return failed;
   }
-  if (S_ISDIR(st.st_mode)) {
-    failed.Error = "Cannot open the file " + Quoted(path) + ": it is a folder.";
-    return failed;
-  }
-  if (st.st_size > kMaxSaveFileSize) {
+  if (in.Size() > kMaxSaveFileSize) {
     failed.Error = "The file " + Quoted(path) + " is too large to be a save (over 1 GiB).";
     return failed;
   }
   std::vector<uint8_t>& raw = FileBuffer();
-  raw.resize(static_cast<size_t>(st.st_size));
-  in.read(reinterpret_cast<char*>(raw.data()), static_cast<std::streamsize>(raw.size()));
-  raw.resize(static_cast<size_t>(in.gcount()));
-  if (in.bad()) {
+  raw.resize(static_cast<size_t>(in.Size()));
+  raw.resize(in.Read(raw.data(), raw.size()));
+  if (in.Failed()) {
     failed.Error = "Cannot read the file " + Quoted(path) + ".";
     return failed;
   }
   LoadedSave result = BuildImage(raw, raw, path, Inflater::Fast);
-  result.ModifiedUnixSeconds = static_cast<int64_t>(st.st_mtime);
+  result.ModifiedUnixSeconds = in.ModifiedUnixSeconds();
   return result;
 }
 

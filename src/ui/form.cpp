@@ -6,6 +6,7 @@
 
 #include "parser/save_analyse.h"
 #include "reference/reference_tables.h"
+#include "saveio/platform.h"
 #include "saveio/save_loader.h"
 #include "ui/format.h"
 
@@ -35,9 +36,8 @@ bool IsInput(std::span<const Box> boxes, std::string_view name) {
 }
 
 std::string FileDate(int64_t unixSeconds) {
-  const auto t = static_cast<std::time_t>(unixSeconds);
   std::tm local{};
-  localtime_r(&t, &local);
+  if (!LocalTime(unixSeconds, local)) return {};
   char text[32];
   std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
   return text;

@@ -6,15 +6,11 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
-#include <locale.h>
+
+#include "saveio/platform.h"
 
 namespace varnak::ui {
 namespace {
-
-locale_t CLocale() {
-  static const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-  return c;
-}
 
 // "-0.00" and the like become " 0.00": same width, no sign.
 void DropMinusOfZero(std::string& s) {
@@ -71,7 +67,7 @@ void AppendLatin1AsUtf8(std::string& out, std::string_view latin1) {
 }  // namespace
 
 std::string Format(const char* format, ...) {
-  const locale_t previous = uselocale(CLocale());
+  const ClassicNumbers classic;
   va_list args;
   va_start(args, format);
   va_list copy;
@@ -81,7 +77,6 @@ std::string Format(const char* format, ...) {
   std::string out(n > 0 ? static_cast<size_t>(n) : 0, '\0');
   if (n > 0) std::vsnprintf(out.data(), out.size() + 1, format, args);
   va_end(args);
-  uselocale(previous);
   DropMinusOfZero(out);
   return out;
 }
@@ -149,12 +144,11 @@ double StrToFloat(const std::string& text) {
   }
   if (j != text.size()) throw error;
   const std::string number = text.substr(i);
-  const locale_t previous = uselocale(CLocale());
+  const ClassicNumbers classic;
   errno = 0;
   char* end = nullptr;
   const double value = std::strtod(number.c_str(), &end);
   const bool overflow = errno == ERANGE && (value > 1.0 || value < -1.0);
-  uselocale(previous);
   if (overflow) throw error;
   return value;
 }

@@ -12,8 +12,16 @@
 
 namespace varnak::ui {
 
+// MinGW's "printf" checks against Microsoft's runtime; the C++ library formats with
+// MinGW's own, the GNU one, which knows %Lf.
+#ifdef __MINGW_PRINTF_FORMAT
+#define VARNAK_PRINTF_FORMAT __MINGW_PRINTF_FORMAT
+#else
+#define VARNAK_PRINTF_FORMAT printf
+#endif
+
 // printf-style formatting in the C locale.
-std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
+std::string Format(const char* format, ...) __attribute__((format(VARNAK_PRINTF_FORMAT, 1, 2)));
 
 // Save texts are 8-bit: byte n is the character U+00nn.
 std::string Latin1ToUtf8(std::string_view latin1);

@@ -228,5 +228,22 @@ TEST(SaveLoader, ReadsAFileFromDiskWithItsModificationTime) {
   EXPECT_EQ(loaded.Image.ImageLength, loaded.Image.HeaderLength + 1234 + 8);
 }
 
+// Paths are UTF-8 on every system; on Windows the ANSI code page cannot name this
+// folder, so a narrow open would miss it.
+TEST(SaveLoader, OpensASaveUnderAFolderNamedInCyrillicAndAccentedLetters) {
+  const std::string path = fixture::TempPath("Вася Ünïcödé/Documents/Партия é.sav");
+  fixture::WriteFile(path, WrapSave(SomeHeader(), SomeBody(500)));
+  const LoadedSave loaded = LoadSaveFile(path);
+  ASSERT_TRUE(loaded.Ok) << loaded.Error;
+  EXPECT_GT(loaded.ModifiedUnixSeconds, 1'500'000'000);
+  EXPECT_EQ(loaded.Image.ImageLength, loaded.Image.HeaderLength + 500 + 8);
+
+  const std::string folder = path.substr(0, path.rfind('/'));
+  EXPECT_EQ(LoadSaveFile(folder).Error, "Cannot open the file \"" + folder + "\": it is a folder.");
+  const std::string missing = folder + "/Нет ñ.sav";
+  EXPECT_EQ(LoadSaveFile(missing).Error,
+            "Cannot open the file \"" + missing + "\": No such file or directory.");
+}
+
 }  // namespace
 }  // namespace varnak

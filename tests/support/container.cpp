@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
-#include <unistd.h>
 
+#include "saveio/platform.h"
 #include "support/byte_writer.h"
 
 namespace varnak::fixture {
@@ -55,7 +55,7 @@ std::vector<uint8_t> WrapSave(const std::vector<uint8_t>& header, const std::vec
 }
 
 void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  std::ofstream out(PathFromUtf8(path), std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
   if (!out) throw std::runtime_error("cannot write " + path);
 }
@@ -63,9 +63,11 @@ void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
 std::string TempPath(const std::string& name) {
   // One folder per process: test programs run side by side under ctest -j.
   const auto dir = std::filesystem::temp_directory_path() /
-                   ("varnak-tests-" + std::to_string(::getpid()));
-  std::filesystem::create_directories(dir);
-  return (dir / name).string();
+                   ("varnak-tests-" + std::to_string(CurrentProcessId()));
+  const auto path = dir / PathFromUtf8(name);
+  std::filesystem::create_directories(path.parent_path());
+  // UTF-8 whatever the system: a temp folder under C:\Users\Вася stays whole.
+  return Utf8FromPath(path);
 }
 
 }  // namespace varnak::fixture

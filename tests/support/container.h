@@ -29,7 +29,8 @@ std::vector<uint8_t> WrapSave(const std::vector<uint8_t>& header, const std::vec
 
 void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes);
 
-// A fresh path under the test temp folder.
+// A fresh path under the test temp folder; `name` (UTF-8) may hold folders, which
+// are made.
 std::string TempPath(const std::string& name);
 
 }  // namespace varnak::fixture

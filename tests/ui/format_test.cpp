@@ -48,7 +48,8 @@ TEST(RealBoxes, UseThePointWhateverTheLocale) {
   const char* previous = std::setlocale(LC_ALL, nullptr);
   const std::string saved = previous != nullptr ? previous : "C";
   const bool comma = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr ||
-                     std::setlocale(LC_ALL, "fr_FR.UTF-8") != nullptr;
+                     std::setlocale(LC_ALL, "fr_FR.UTF-8") != nullptr ||
+                     std::setlocale(LC_ALL, "German_Germany.1252") != nullptr;  // Windows
   EXPECT_DOUBLE_EQ(StrToFloat(" 1.27"), 1.27);
   EXPECT_EQ(Format("%7.1f", 1.27), "    1.3");
   EXPECT_THROW((void)StrToFloat("1,3"), ConvertError);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <sstream>
 
 #include "app/window_report.h"
@@ -80,6 +81,9 @@ TEST(Report, LoadsTheSaveThenRunsTheEventsInCommandLineOrder) {
   const json& c = r.state["controls"];
   EXPECT_EQ(c["NickE"]["text"], "Aurelia");
   EXPECT_EQ(c["Edit1"]["text"], path);
+  EXPECT_TRUE(std::regex_match(c["Edit2"]["text"].get<std::string>(),
+                               std::regex(R"(\d{4}-\d\d-\d\d \d\d:\d\d:\d\d)")))
+      << c["Edit2"]["text"];
   EXPECT_EQ(c["ShowCombatsCheckBox"]["checked"], true);
   EXPECT_EQ(c["AnarchyGameSpeedBox"]["selected"], 3);
   // The cities box failed once, then the speed was typed; the cities text stays bad.

@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFile>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -42,7 +41,7 @@ constexpr PageBuilder kPageBuilders[ui::kPageCount] = {
 std::optional<std::string> DroppedSave(const QMimeData* data) {
   if (data == nullptr || !data->hasUrls()) return std::nullopt;
   for (const QUrl& url : data->urls())
-    if (url.isLocalFile()) return QFile::encodeName(url.toLocalFile()).toStdString();
+    if (url.isLocalFile()) return url.toLocalFile().toStdString();  // UTF-8, as the loader takes paths everywhere
   return std::nullopt;
 }
 

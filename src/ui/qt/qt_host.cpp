@@ -1,7 +1,6 @@
 #include "ui/qt/qt_host.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -15,7 +14,7 @@ std::optional<std::string> QtFormHost::ChooseSaveFile() {
   const QString path = QFileDialog::getOpenFileName(parent_, QStringLiteral("Open"), folder_);
   if (path.isEmpty()) return std::nullopt;
   folder_ = QFileInfo(path).absolutePath();
-  return QFile::encodeName(path).toStdString();
+  return path.toStdString();  // UTF-8: the loader opens it through the wide API on Windows
 }
 
 void QtFormHost::ShowError(const std::string& message) {
