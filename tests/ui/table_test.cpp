@@ -94,8 +94,6 @@ std::string Write(const std::string& name, const std::vector<uint8_t>& bytes) {
 
 // A folder of submitted saves as an organiser gets it: good ones, damaged ones and
 // files that are no save at all, in an order where each failure follows a good save.
-// A Russian save (Cyrillic texts, shown through its own code page) joins this list
-// once the window shows code pages.
 std::vector<std::string> SubmittedSaves() {
   fixture::SaveFixture quoted = fixture::SaveFixture::Basic();
   quoted.Header.Slots[0].Name = "Aurelia \"the Bold\", Jr.";
@@ -116,6 +114,8 @@ std::vector<std::string> SubmittedSaves() {
       Write("empty.sav", {}),
       fixture::TempPath("missing.sav"),
       Write("good.sav", fixture::WriteSaveFile(basic)),
+      // A Russian save (Cyrillic names, shown through the code page chosen for it) joins
+      // here, last, once the window shows code pages.
   };
 }
 
