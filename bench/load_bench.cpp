@@ -11,15 +11,24 @@
 // stress save in a process of its own (its peak memory and the first load's time), and
 //   ColdStart  the program started in a fresh process until its window is painted,
 //              without a save and with each save on its command line.
+// Last, `varnak-report --table` over 1,000 sample saves in one run: the time per save,
+// to set beside Headless/sample.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QTabWidget>
 
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
+#include <vector>
+
+#include "app/save_table.h"
 
 #include "fresh_process.h"
 #include "stages.h"
@@ -169,6 +178,49 @@ void FreshProcess(benchmark::State& state, const Save& save) {
   state.counters["desktop_first_ms"] = desktop.LoadMs;
 }
 
+// The resident memory of this process now, in KiB.
+long ResidentKiB() {
+  std::ifstream statm("/proc/self/statm");
+  long pages = 0, resident = 0;
+  statm >> pages >> resident;
+  return resident * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
+// 1,000 saves as an organiser gets them: each its own file name (hard links to the
+// sample, so that the folder costs no disk), given to one run of the table.
+std::vector<std::string> TableArguments(const std::string& sample, int saves) {
+  const std::filesystem::path dir = fixture::TempPath("table-saves");
+  std::filesystem::create_directories(dir);
+  std::vector<std::string> args = {"--table"};
+  for (int i = 0; i < saves; ++i) {
+    const std::filesystem::path path = dir / ("submitted-" + std::to_string(i) + ".sav");
+    std::filesystem::remove(path);
+    std::error_code linked;
+    std::filesystem::create_hard_link(sample, path, linked);
+    if (linked) std::filesystem::copy_file(sample, path);
+    args.push_back(path.string());
+  }
+  return args;
+}
+
+void Table(benchmark::State& state, const std::vector<std::string>& args) {
+  const auto saves = static_cast<double>(args.size() - 1);
+  std::ostringstream out, err;
+  bench::Require(app::RunTable(args, out, err) == 0, "the table failed");
+  const long before = ResidentKiB();
+  for (auto _ : state) {
+    out.str({});
+    app::RunTable(args, out, err);
+  }
+  bench::Require(out.str().find(",Aurelia,") != std::string::npos, "the table lost its rows");
+  bench::Require(err.str().empty(), "the table complained");
+  // Seconds per save; Google Benchmark prints it in the unit it picks.
+  state.counters["per_save"] =
+      benchmark::Counter(saves, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+  // Memory stays flat: what the process holds after the runs beyond what it held after one.
+  state.counters["rss_growth_KiB"] = static_cast<double>(ResidentKiB() - before);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -212,6 +264,11 @@ int main(int argc, char** argv) {
   benchmark::RegisterBenchmark("FreshProcess/stress", FreshProcess, kSaves[1])
       ->Unit(benchmark::kMillisecond)
       ->Iterations(1);
+  static const std::vector<std::string> tableArgs = TableArguments(kSaves[0].path, 1000);
+  benchmark::RegisterBenchmark("Table/1000", Table, tableArgs)
+      ->Unit(benchmark::kMillisecond)
+      ->MeasureProcessCPUTime()
+      ->UseRealTime();
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   return 0;

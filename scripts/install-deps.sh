@@ -12,6 +12,8 @@ packages=(
   fonts-dejavu-core locales
   libbenchmark-dev
   clang libclang-rt-14-dev
+  # the Debian package: manual pages, icons, dependencies, checks
+  help2man librsvg2-bin dpkg-dev file desktop-file-utils appstream lintian
   "$@"
 )
 

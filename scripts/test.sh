@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: a short fuzzing
 # smoke run, the whole suite under AddressSanitizer and UndefinedBehaviorSanitizer,
-# the whole suite of the normal build with the desktop window's tests, and the
-# Windows build under Wine.
+# the Debian package (built, checked, extracted and run), the whole suite of the
+# normal build with the desktop window's tests, and the Windows build under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -16,6 +16,9 @@ cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARNAK_SANITIZE
   -DVARNAK_BUILD_GUI=OFF -DVARNAK_BUILD_TESTS=ON >/dev/null
 cmake --build build/sanitize -j"$jobs"
 ctest --test-dir build/sanitize -j"$jobs" --output-on-failure
+
+echo "== the package"
+bash scripts/test-package.sh
 
 echo "== the suite"
 cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARNAK_BUILD_TESTS=ON >/dev/null

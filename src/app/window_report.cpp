@@ -7,6 +7,7 @@
 #include <ostream>
 #include <type_traits>
 
+#include "app/save_table.h"
 #include "ui/format.h"
 
 namespace varnak::app {
@@ -132,11 +133,13 @@ ordered_json WindowState(ui::TForm1& form) {
 }
 
 int RunReport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (AsksForTable(args)) return RunTable(args, out, err);
   CLI::App cli("The analyzer's window without a screen: prints its whole state as JSON.",
                "varnak-report");
   // CLI11 would take "/x.sav" for an option "/x.sav" on Windows: the same command line
   // everywhere, options with dashes only.
   cli.allow_windows_style_options(false);
+  cli.footer(std::string("Many saves at once:\n") + kTableUsage);
   std::vector<std::string> selects, checks, edits, types;
   std::vector<std::string> saves;
   auto* selectOpt = cli.add_option("--select", selects, "chose entry INDEX of selector NAME (NAME=INDEX)");
