@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "model/wide_texts.h"
+
 namespace varnak {
 
 inline constexpr int kSlotCount = 19;           // player slots and teams 0..18
@@ -294,6 +296,9 @@ struct GameModel {
   PerSlot<int32_t> PlayerLandScoreWithVassals{};
   PerSlot<int32_t> PlayerScore{};
   PerSlot<int32_t> TeamScore{};
+
+  // ---- Shown texts with a character above 255, whole ----
+  WideTexts Unicode;
 
   // ---- Settings the user owns; carried from load to load ----
   GameScoreFactors Factors;
