@@ -6,8 +6,8 @@
 #include "model/wrapping.h"
 #include "parser/list_readers.h"
 #include "parser/sections.h"
-#include "parser/unicode_text.h"
 #include "parser/tech_name_matcher.h"
+#include "parser/unicode_text.h"
 #include "saveio/text.h"
 
 namespace varnak::parser {
