@@ -1,9 +1,15 @@
 #include "drive_window.h"
 
+#include <algorithm>
+#include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
+#include "analysis/text_sample.h"
 #include "parser/save_analyse.h"
+#include "saveio/codepage.h"
 #include "ui/form.h"
 
 namespace varnak::fuzz {
@@ -16,12 +22,38 @@ class SilentHost : public ui::FormHost {
   void ShowWarning(const std::string&) override {}
 };
 
+// The save's texts as the views show them: the code page chosen from them, and
+// every code page a user may choose instead.
+void ShowTextsInEveryCodePage(const SaveImage& image, const GameModel& m) {
+  // The image's first bytes as texts too, whatever they hold.
+  const size_t imageLength = std::min(image.Bytes.size(), static_cast<size_t>(std::max(0, image.ImageLength)));
+  const std::string_view raw(reinterpret_cast<const char*>(image.Bytes.data()),
+                             std::min(imageLength, kDetectionBytes));
+  (void)DetectCodePage(std::span(&raw, 1));
+  std::u16string units(raw.size() / 2, u'\0');
+  for (size_t i = 0; i < units.size(); ++i)
+    units[i] = static_cast<char16_t>(static_cast<uint8_t>(raw[2 * i]) | static_cast<uint8_t>(raw[2 * i + 1]) << 8);
+  (void)Utf16ToUtf8(units);
+  const std::vector<std::string_view> texts = SampleSaveTexts(m);
+  (void)DetectCodePage(texts);
+  (void)DetectSaveCodePage(m);
+  std::string shown;
+  for (CodePage page : kCodePages) {
+    shown.clear();
+    AppendUtf8(raw, page, shown);
+    for (std::string_view text : texts) AppendUtf8(text, page, shown);
+    for (const TReplayMsgRec& rec : m.ReplayLog) AppendUtf8(rec.Text, page, shown);
+  }
+}
+
 }  // namespace
 
 void DriveWindow(const SaveImage& image) {
   SilentHost host;
   ui::TForm1 form(host);
-  form.ShowLoadedModel(SaveAnalyse(image, GameScoreFactors{}), "fuzz.sav", "2026-01-01 00:00:00");
+  std::unique_ptr<GameModel> model = SaveAnalyse(image, GameScoreFactors{});
+  ShowTextsInEveryCodePage(image, *model);
+  form.ShowLoadedModel(std::move(model), "fuzz.sav", "2026-01-01 00:00:00");
   // Every view once more through the events a user has.
   form.UserCheck("ShowAICheckBox", true);
   form.UserCheck("ShowCombatsCheckBox", true);

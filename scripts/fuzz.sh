@@ -24,8 +24,9 @@ cmake --build build/test -j"$jobs" --target make-fuzz-corpus
 
 corpus=build/fuzz-corpus
 mkdir -p "$corpus/saves" "$corpus/images" "$corpus/found-load" "$corpus/found-image"
-build/test/tools/make-fuzz-corpus "$corpus/saves" "$corpus/images" samples/sample-game.sav
-cp samples/sample-game.sav "$corpus/saves/"
+build/test/tools/make-fuzz-corpus "$corpus/saves" "$corpus/images" samples/sample-game.sav \
+  samples/sample-game-ru.sav
+cp samples/sample-game.sav samples/sample-game-ru.sav "$corpus/saves/"
 
 run() {  # target, seconds, corpus folders...
   local target="$1" time="$2"

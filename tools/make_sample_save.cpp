@@ -1,15 +1,21 @@
-// Writes the bundled sample save with the project's fixture writer: a believable
+// Writes the bundled sample saves with the project's fixture writer: a believable
 // game of seven named players in five teams (one a vassal), a 60 x 40 map, 150
 // turns of history, a replay log with sessions and markup, cities, units and
 // messages that name technologies, combats and city events.
 //
+// With --russian the same game as the Russian-language game writes it: every text
+// in Windows-1251 bytes (the session lines start with the Cyrillic marker), and one
+// nick, "Жанна", in real UTF-16 like every line that names her.
+//
 //   cmake --build build/test --target make-sample-save
 //   build/test/tools/make-sample-save samples/sample-game.sav
+//   build/test/tools/make-sample-save --russian samples/sample-game-ru.sav
 #include <cmath>
 #include <cstdio>
 #include <string>
 
 #include "reference/reference_tables.h"
+#include "support/code_page_text.h"
 #include "support/save_fixture.h"
 
 using namespace varnak::fixture;
@@ -22,17 +28,51 @@ struct Civ {
   const char* adjective;
   int nation, leader, team, status;
   int capitalX, capitalY;
+  const char* ruName;  // the Russian sample's texts, in UTF-8 here
+  const char* ruDescription;
+  const char* ruAdjective;
 };
 
 constexpr Civ kCivs[7] = {
-    {"Aurelia", "Roman Empire", "Roman", 28, 24, 0, 3, 12, 10},
-    {"Brennus", "Celtic Empire", "Celtic", 6, 6, 1, 1, 44, 8},
-    {"Hatshepsut", "Egyptian Empire", "Egyptian", 8, 20, 2, 1, 14, 30},
-    {"Ragnar", "Viking Empire", "Viking", 32, 39, 3, 1, 48, 31},
-    {"Pacal", "Mayan Empire", "Mayan", 21, 34, 3, 1, 34, 20},
-    {"Mansa Musa", "Malinese Empire", "Malinese", 20, 29, 4, 1, 54, 18},
-    {"Tokugawa", "Japanese Empire", "Japanese", 17, 47, 2, 1, 25, 34},
+    {"Aurelia", "Roman Empire", "Roman", 28, 24, 0, 3, 12, 10, "Владимир", "Римская империя", "римская"},
+    {"Brennus", "Celtic Empire", "Celtic", 6, 6, 1, 1, 44, 8, "Святослав", "Кельтская империя", "кельтская"},
+    {"Hatshepsut", "Egyptian Empire", "Egyptian", 8, 20, 2, 1, 14, 30, "Жанна", "Египетская империя", "египетская"},
+    {"Ragnar", "Viking Empire", "Viking", 32, 39, 3, 1, 48, 31, "Ярослав", "Империя викингов", "викингская"},
+    {"Pacal", "Mayan Empire", "Mayan", 21, 34, 3, 1, 34, 20, "Ольга", "Империя майя", "майяская"},
+    {"Mansa Musa", "Malinese Empire", "Malinese", 20, 29, 4, 1, 54, 18, "Мстислав", "Малийская империя", "малийская"},
+    {"Tokugawa", "Japanese Empire", "Japanese", 17, 47, 2, 1, 25, 34, "Никита", "Японская империя", "японская"},
 };
+// The nick the Russian game writes in real UTF-16, like every text that holds it.
+constexpr const char* kUnicodeNick = "Жанна";
+
+bool g_russian = false;
+
+std::u16string Utf16(const std::string& utf8) {
+  std::u16string out;
+  for (size_t i = 0; i < utf8.size();) {
+    const auto b = static_cast<unsigned char>(utf8[i]);
+    const int length = b < 0x80 ? 1 : (b < 0xE0 ? 2 : (b < 0xF0 ? 3 : 4));
+    char32_t c = length == 1 ? b : (b & (0x7F >> length));
+    for (int k = 1; k < length; ++k) c = c << 6 | (static_cast<unsigned char>(utf8[i + static_cast<size_t>(k)]) & 0x3F);
+    i += static_cast<size_t>(length);
+    if (c >= 0x10000) {
+      out.push_back(static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10)));
+      out.push_back(static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF)));
+    } else {
+      out.push_back(static_cast<char16_t>(c));
+    }
+  }
+  return out;
+}
+
+// A text of the sample: the English one as it is; else the Russian one (UTF-8 here)
+// as the Russian game stores it.
+UText Text(const std::string& english, const std::string& russian) {
+  if (!g_russian) return english;
+  if (russian.find(kUnicodeNick) != std::string::npos) return UText::Unicode(Utf16(russian));
+  return Cp1251(russian);
+}
+
 constexpr int kWidth = 60;
 constexpr int kHeight = 40;
 constexpr int kTurns = 150;
@@ -116,23 +156,33 @@ void BuildMap(SaveFixture& s) {
 
 void BuildReplay(SaveFixture& s) {
   auto& replay = s.Game.Replay;
-  replay.push_back({0, {}, "Session 1: Aurelia joined the game", 2});
-  replay.push_back({0, {}, "Session 2: Aurelia joined the game", 2});
+  auto line = [&](int turn, const std::string& english, const std::string& russian, int kind) {
+    replay.push_back({turn, {}, Text(english, russian), kind});
+  };
+  auto session = [&](int turn, int n) {
+    line(turn, "Session " + std::to_string(n) + ": Aurelia joined the game",
+         "Сессия " + std::to_string(n) + ": Владимир вошёл в игру", 2);
+  };
+  session(0, 1);
+  session(0, 2);
   for (int c = 0; c < 7; ++c)
-    replay.push_back({c / 3, {}, std::string("<color=255,255,0>") + kCivs[c].name + "</color> founded the capital", 37});
-  replay.push_back({18, {}, "Hatshepsut founded <link=literal>Buddhism</link> in Thebes", 36});
-  replay.push_back({35, {}, "Session 3: Aurelia joined the game", 2});
-  replay.push_back({41, {}, "Brennus completed the <color=0,255,0>Pyramids</color>", 36});
-  replay.push_back({52, {}, "Ragnar declared war on Aurelia!", 38});
-  replay.push_back({60, {}, "Aurelia razed Hedeby", 38});
-  replay.push_back({64, {}, "Ragnar made peace with Aurelia", 37});
-  replay.push_back({78, {}, "Session 4: Aurelia joined the game", 2});
-  replay.push_back({85, {}, "Mansa Musa became a vassal of Brennus", 34});
-  replay.push_back({97, {}, "Aurelia completed the Great Library", 36});
-  replay.push_back({112, {}, "Session 5: Aurelia joined the game", 2});
-  replay.push_back({126, {}, "Pacal adopted Feudalism", 2});
-  replay.push_back({139, {}, "<img=art/pope.dds>", 2});  // markup only: kept, never shown
-  replay.push_back({150, {}, "Session 6: Aurelia joined the game", 2});
+    line(c / 3, std::string("<color=255,255,0>") + kCivs[c].name + "</color> founded the capital",
+         std::string("<color=255,255,0>") + kCivs[c].ruName + "</color> основывает столицу", 37);
+  line(18, "Hatshepsut founded <link=literal>Buddhism</link> in Thebes",
+       "Жанна основывает <link=literal>буддизм</link> в городе Фивы", 36);
+  session(35, 3);
+  line(41, "Brennus completed the <color=0,255,0>Pyramids</color>",
+       "Святослав завершает <color=0,255,0>Пирамиды</color>", 36);
+  line(52, "Ragnar declared war on Aurelia!", "Ярослав объявляет войну: Владимир!", 38);
+  line(60, "Aurelia razed Hedeby", "Владимир сжигает Хедебю", 38);
+  line(64, "Ragnar made peace with Aurelia", "Ярослав заключает мир: Владимир", 37);
+  session(78, 4);
+  line(85, "Mansa Musa became a vassal of Brennus", "Мстислав становится вассалом: Святослав", 34);
+  line(97, "Aurelia completed the Great Library", "Владимир завершает Великую библиотеку", 36);
+  session(112, 5);
+  line(126, "Pacal adopted Feudalism", "Ольга вводит феодализм", 2);
+  line(139, "<img=art/pope.dds>", "<img=art/pope.dds>", 2);  // markup only: kept, never shown
+  session(150, 6);
   s.Game.SessionCount = 9;
 }
 
@@ -195,8 +245,10 @@ HistorySeries Grow(int base, int slope, int wobble, bool canDip = false) {
 }
 
 void BuildPlayers(SaveFixture& s) {
-  const char* discoveries[] = {"Bronze Working", "Writing", "Monarchy", "Currency", "Philosophy",
-                               "Mathematics", "Iron Working", "Code of Laws"};
+  const char* discoveries[][2] = {{"Bronze Working", "Обработка бронзы"}, {"Writing", "Письменность"},
+                                  {"Monarchy", "Монархия"}, {"Currency", "Деньги"},
+                                  {"Philosophy", "Философия"}, {"Mathematics", "Математика"},
+                                  {"Iron Working", "Обработка железа"}, {"Code of Laws", "Свод законов"}};
   const char* cityNames[7][4] = {{"Roma", "Antium", "Cumae", "Neapolis"},
                                  {"Bibracte", "Alesia", "Gergovia", ""},
                                  {"Thebes", "Memphis", "Heliopolis", "Giza"},
@@ -204,6 +256,13 @@ void BuildPlayers(SaveFixture& s) {
                                  {"Palenque", "Tikal", "Copan", ""},
                                  {"Niani", "Timbuktu", "", ""},
                                  {"Kyoto", "Osaka", "Edo", ""}};
+  const char* ruCityNames[7][4] = {{"Рим", "Анций", "Кумы", "Неаполь"},
+                                   {"Бибракта", "Алезия", "Герговия", ""},
+                                   {"Фивы", "Мемфис", "Гелиополь", "Гиза"},
+                                   {"Тронхейм", "Каупанг", "Бирка", ""},
+                                   {"Паленке", "Тикаль", "Копан", ""},
+                                   {"Ниани", "Тимбукту", "", ""},
+                                   {"Киото", "Осака", "Эдо", ""}};
   for (int c = 0; c < 7; ++c) {
     PlayerFixture& p = s.Players[static_cast<size_t>(c)];
     p.Head = PlayerHeadFixture::Living();
@@ -224,7 +283,7 @@ void BuildPlayers(SaveFixture& s) {
     for (int k = 0; k < 4; ++k) {
       if (cityNames[c][k][0] == '\0') continue;
       CityFixture city;
-      city.Name = cityNames[c][k];
+      city.Name = Text(cityNames[c][k], ruCityNames[c][k]);
       city.Culture = 9000 / (k + 1) + 317 * c;
       if (k == 0) city.Buildings[0] = 1;  // palace
       city.Buildings[3] = k < 2 ? 1 : 0;  // walls
@@ -235,17 +294,21 @@ void BuildPlayers(SaveFixture& s) {
       p.Cities.push_back(city);
     }
     PlayerTailFixture& t = p.Tail;
-    for (int u = 0; u < 3 + c; ++u) t.Units.push_back({2, u % 3 == 0 ? "Archer" : "Warrior", ""});
+    for (int u = 0; u < 3 + c; ++u)
+      t.Units.push_back({2, u % 3 == 0 ? Text("Archer", "Лучник") : Text("Warrior", "Воин"), ""});
     int turn = 2;
-    for (const char* tech : discoveries) {
-      t.Messages.push_back({std::string("You have discovered ") + tech + "!", 36, turn, 1});
+    for (const auto& tech : discoveries) {
+      t.Messages.push_back({Text(std::string("You have discovered ") + tech[0] + "!",
+                                 std::string("Вы открыли: ") + tech[1] + "!"),
+                            36, turn, 1});
       turn += 9 + c;
     }
-    t.Messages.push_back({"Your Warrior has defeated a Barbarian Archer!", 37, 33, 5});
-    t.Messages.push_back({"Your Archer was destroyed while defending", 8, 57, 5});
-    t.Messages.push_back({std::string(cityNames[c][0]) + " has grown to size 6", 2, 71, 3});
-    t.Messages.push_back({"<color=255,0,0>The city is starving!</color>", 38, 88, 3});
-    t.Messages.push_back({"A Great Prophet has been born in " + std::string(cityNames[c][0]), 36, 104, 1});
+    const std::string capital = cityNames[c][0], ruCapital = ruCityNames[c][0];
+    t.Messages.push_back({Text("Your Warrior has defeated a Barbarian Archer!", "Ваш воин победил лучника варваров!"), 37, 33, 5});
+    t.Messages.push_back({Text("Your Archer was destroyed while defending", "Ваш лучник погиб при обороне"), 8, 57, 5});
+    t.Messages.push_back({Text(capital + " has grown to size 6", "Город " + ruCapital + " вырос до размера 6"), 2, 71, 3});
+    t.Messages.push_back({Text("<color=255,0,0>The city is starving!</color>", "<color=255,0,0>Город голодает!</color>"), 38, 88, 3});
+    t.Messages.push_back({Text("A Great Prophet has been born in " + capital, "В городе " + ruCapital + " родился великий пророк"), 36, 104, 1});
     t.Score = Grow(5 * c, 40, 6, false);
     t.Economy = Grow(10, 12 + c, 10, c == 0);
     t.Industry = Grow(3, 20 + 2 * c, 4);
@@ -271,14 +334,16 @@ void BuildPlayers(SaveFixture& s) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: make-sample-save OUTPUT\n");
+  g_russian = argc == 3 && std::string(argv[1]) == "--russian";
+  if (argc != 2 && !g_russian) {
+    std::fprintf(stderr, "usage: make-sample-save [--russian] OUTPUT\n");
     return 2;
   }
+  const char* output = argv[argc - 1];
   SaveFixture s;
   HeaderFixture& h = s.Header;
-  h.GameName = "Sample Game";
-  h.MapScript = "Continents";
+  h.GameName = Text("Sample Game", "Пробная игра");
+  h.MapScript = Text("Continents", "Континенты");
   h.WorldSize = 2;
   h.GameSpeed = 2;
   h.TurnLimit = 500;
@@ -287,9 +352,9 @@ int main(int argc, char** argv) {
   h.MPOptions[0] = 1;
   for (int c = 0; c < 7; ++c) {
     SlotFixture& slot = h.Slots[static_cast<size_t>(c)];
-    slot.Name = kCivs[c].name;
-    slot.NationDescription = kCivs[c].description;
-    slot.NationAdjective = kCivs[c].adjective;
+    slot.Name = Text(kCivs[c].name, kCivs[c].ruName);
+    slot.NationDescription = Text(kCivs[c].description, kCivs[c].ruDescription);
+    slot.NationAdjective = Text(kCivs[c].adjective, kCivs[c].ruAdjective);
     slot.Nation = kCivs[c].nation;
     slot.Leader = kCivs[c].leader;
     slot.Team = kCivs[c].team;
@@ -299,7 +364,7 @@ int main(int argc, char** argv) {
     slot.Playable = 1;
   }
   for (int p = 7; p < 19; ++p) h.Slots[static_cast<size_t>(p)].Team = p;
-  h.Slots[18].Name = "Barbarians";
+  h.Slots[18].Name = Text("Barbarians", "Варвары");
   h.Slots[18].Leader = 0;
   h.Slots[18].Nation = 35;
   h.Slots[18].Minor = 1;
@@ -323,6 +388,6 @@ int main(int argc, char** argv) {
   BuildReplay(s);
   BuildTeams(s);
   BuildPlayers(s);
-  WriteFile(argv[1], WriteSaveFile(s));
+  WriteFile(output, WriteSaveFile(s));
   return 0;
 }

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "model/wide_texts.h"
 #include "reference/reference_tables.h"
 
 namespace varnak {
@@ -320,6 +321,9 @@ struct GameModel {
   PerSlot<int32_t> PlayerLandScoreWithVassals{};
   PerSlot<int32_t> PlayerScore{};
   PerSlot<int32_t> TeamScore{};
+
+  // ---- Shown texts with a character above 255, whole ----
+  WideTexts Unicode;
 
   // ---- Settings the user owns; carried from load to load ----
   GameScoreFactors Factors;

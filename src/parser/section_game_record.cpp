@@ -7,6 +7,7 @@
 #include "model/wrapping.h"
 #include "parser/list_readers.h"
 #include "parser/sections.h"
+#include "parser/unicode_text.h"
 #include "saveio/text.h"
 
 namespace varnak::parser {
@@ -48,7 +49,10 @@ void ReadReplayLog(FieldReader& r, GameModel& m, GameModel* previous) {
     for (int32_t& kept : rec.Kept) kept = r.ReadInt();
     CutMacros(r.ReadUStrView(), rec.Text);
     rec.Kind = r.ReadInt();
-    if (inLog && r.More()) log.Keep();
+    if (inLog && r.More()) {
+      log.Keep();
+      KeepUnicode(r, m, TextField::ReplayText, i, 0, true);
+    }
   }
 }
 

@@ -1,5 +1,6 @@
 #include "parser/list_readers.h"
 #include "parser/sections.h"
+#include "parser/unicode_text.h"
 
 namespace varnak::parser {
 
@@ -19,9 +20,11 @@ void ReadSaveHeader(ParseContext& ctx) {
   m.SaveFlag = r.ReadInt();
   m.GameType = r.ReadInt();
   m.GameName = r.ReadUStr();
+  KeepUnicode(r, m, TextField::GameName);
   r.SkipUStr();  // game password
   m.AdminPassword = r.ReadUStr();
   m.MapScript = r.ReadUStr();
+  KeepUnicode(r, m, TextField::MapScript);
   (void)r.ReadBool();
   m.WorldSize = r.ReadInt();
   m.Climate = r.ReadInt();
@@ -51,10 +54,20 @@ void ReadSaveHeader(ParseContext& ctx) {
   auto slots = [&](auto read) {
     for (int p = 0; p < kSlotCount; ++p) read(m.SlotTable[static_cast<size_t>(p)]);
   };
-  slots([&](TLeaderInfoRec& s) { s.SlotName = r.ReadUStr(); });
-  slots([&](TLeaderInfoRec& s) { s.SlotNationDescription = r.ReadUStr(); });
+  auto row = [&](const TLeaderInfoRec& s) { return static_cast<int32_t>(&s - m.SlotTable.data()); };
+  slots([&](TLeaderInfoRec& s) {
+    s.SlotName = r.ReadUStr();
+    KeepUnicode(r, m, TextField::SlotName, row(s));
+  });
+  slots([&](TLeaderInfoRec& s) {
+    s.SlotNationDescription = r.ReadUStr();
+    KeepUnicode(r, m, TextField::SlotNationDescription, row(s));
+  });
   slots([&](TLeaderInfoRec& s) { s.ThirdText = r.ReadUStr(); });
-  slots([&](TLeaderInfoRec& s) { s.SlotNationAdjective = r.ReadUStr(); });
+  slots([&](TLeaderInfoRec& s) {
+    s.SlotNationAdjective = r.ReadUStr();
+    KeepUnicode(r, m, TextField::SlotNationAdjective, row(s));
+  });
   slots([&](TLeaderInfoRec& s) { s.SlotFifthText = r.ReadUStr(); });
   slots([&](TLeaderInfoRec& s) { s.SixthText = r.ReadUStr(); });
   slots([&](TLeaderInfoRec& s) { s.SeventhText = r.ReadUStr(); });

@@ -7,6 +7,7 @@
 #include "parser/list_readers.h"
 #include "parser/sections.h"
 #include "parser/tech_name_matcher.h"
+#include "parser/unicode_text.h"
 #include "saveio/text.h"
 
 namespace varnak::parser {
@@ -93,9 +94,11 @@ void ReadMessages(FieldReader& r, GameModel& m, GameModel* previous, size_t row,
   const NameMatcher& names = TechnologyNameMatcher();
   std::vector<int32_t> found;
   TMessageRec past;  // beyond the table's capacity
+  std::string unicode;
   for (int32_t j = 0; j < count && r.More(); ++j) {
     TMessageRec& rec = j < kMessageCapacity ? table.Slot() : past;
     CutMacros(r.ReadUStrView(), rec.MessageText);
+    const bool aboveByte = TakeUnicode(r, unicode, true);
     r.SkipUStr();
     r.SkipUStr();
     r.SkipInts(1);
@@ -116,7 +119,10 @@ void ReadMessages(FieldReader& r, GameModel& m, GameModel* previous, size_t row,
       auto& turns = m.TechAcquiredTurn[static_cast<size_t>(team)];
       for (int32_t k : found) turns[static_cast<size_t>(k)] = rec.MessageTurn;
     }
-    if (j < kMessageCapacity) table.Keep();
+    if (j < kMessageCapacity) {
+      table.Keep();
+      if (aboveByte) m.Unicode.Set(TextField::MessageText, static_cast<int32_t>(row), j, std::move(unicode));
+    }
   }
 }
 

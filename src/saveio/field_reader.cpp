@@ -74,7 +74,18 @@ int32_t FieldReader::TextHead(bool& wide) {
   return n;
 }
 
+void FieldReader::NoteAboveByte(const uint8_t* raw, size_t count) {
+  size_t end = 0;
+  uint8_t high = 0;
+  for (; end < count && (raw[end * 2] | raw[end * 2 + 1]) != 0; ++end) high |= raw[end * 2 + 1];
+  aboveByte_ = high != 0;
+  if (!aboveByte_) return;
+  units_.resize(end);
+  for (size_t i = 0; i < end; ++i) units_[i] = static_cast<char16_t>(raw[i * 2] | raw[i * 2 + 1] << 8);
+}
+
 std::string_view FieldReader::ReadUStrView() {
+  aboveByte_ = false;
   bool wide = false;
   const int32_t n = TextHead(wide);
   if (n == 0) return {};
@@ -85,7 +96,13 @@ std::string_view FieldReader::ReadUStrView() {
   if (cursor_ >= 0 && cursor_ + bytes <= DataEnd()) {
     const uint8_t* in = data_.data() + cursor_;
     if (wide) {
-      for (size_t i = 0; i < count; ++i) out[i] = static_cast<char>(in[i * 2]);
+      uint8_t high = 0;
+      for (size_t i = 0; i < count; ++i) {
+        out[i] = static_cast<char>(in[i * 2]);
+        high |= in[i * 2 + 1];
+      }
+      // Nearly every wide text has only characters below 256.
+      if (high != 0) NoteAboveByte(in, count);
     } else {
       std::memcpy(out, in, count);
     }
@@ -97,6 +114,7 @@ std::string_view FieldReader::ReadUStrView() {
     std::string raw(count * 2, '\0');
     Take(reinterpret_cast<uint8_t*>(raw.data()), count * 2);
     for (size_t i = 0; i < count; ++i) out[i] = raw[i * 2];
+    NoteAboveByte(reinterpret_cast<const uint8_t*>(raw.data()), count);
   }
   const void* zero = std::memchr(out, 0, count);
   return std::string_view(out, zero != nullptr ? static_cast<size_t>(static_cast<const char*>(zero) - out) : count);
@@ -105,6 +123,7 @@ std::string_view FieldReader::ReadUStrView() {
 std::string FieldReader::ReadUStr() { return std::string(ReadUStrView()); }
 
 void FieldReader::SkipUStr() {
+  aboveByte_ = false;
   bool wide = false;
   const int32_t n = TextHead(wide);
   if (n > 0) Advance(wide ? int64_t{n} * 2 : n);

@@ -57,6 +57,12 @@ class FieldReader {
   // The same text as ReadUStr, in a buffer of the reader's that the next read of a
   // text overwrites: for texts that are cut or converted before they are kept.
   std::string_view ReadUStrView();
+  // Whether the text last read by ReadUStr or ReadUStrView holds a character above
+  // 255 before its first character 0. Such a text is real UTF-16; its low bytes, which
+  // the readers return, are not the text, and AboveByteUnits() holds it whole (up to
+  // that character 0) until the next text is read.
+  bool TextAboveByte() const { return aboveByte_; }
+  std::u16string_view AboveByteUnits() const { return units_; }
 
   // Passes over fields that are not kept, without looking at them.
   void Skip(int64_t bytes);
@@ -87,6 +93,9 @@ class FieldReader {
   // The character count of a text field and whether its characters are 16-bit;
   // a count of 0 means no text (nothing follows the count).
   int32_t TextHead(bool& wide);
+  // Notes whether the wide text `raw` (little-endian, `count` characters) holds a
+  // character above 255, and keeps its characters when it does.
+  void NoteAboveByte(const uint8_t* raw, size_t count);
 
   std::span<const uint8_t> data_;
   int64_t cursor_ = 0;
@@ -94,6 +103,8 @@ class FieldReader {
   const char* section_ = "the save header";
   const char* exhaustedSection_ = nullptr;
   std::string text_;  // behind ReadUStrView
+  bool aboveByte_ = false;
+  std::u16string units_;  // the last text, when aboveByte_
 };
 
 }  // namespace varnak

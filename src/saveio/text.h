@@ -19,5 +19,9 @@ int32_t FindUStr(const SaveImage& image, std::string_view text, int64_t start);
 std::string CutMacros(std::string_view text);
 // The same, written into `out` (whose memory is reused).
 void CutMacros(std::string_view text, std::string& out);
+// The same markup removed from the UTF-8 form of a wide text (its "<" and ">" are
+// the same bytes), whatever its length in bytes: the reader already bounded it in
+// characters, and the text must not vanish where its 8-bit form does not.
+std::string CutMacrosUtf8(std::string_view utf8);
 
 }  // namespace varnak

@@ -17,6 +17,7 @@ struct TextCase {
   std::vector<uint8_t> bytes;  // the field as stored, count first
   std::string text;            // what the reader returns
   int64_t advance;             // how far the cursor moves
+  std::u16string whole = {};   // the text whole, when it has a character above 255
 };
 
 std::vector<uint8_t> Bytes(std::initializer_list<int> values) {
@@ -34,6 +35,10 @@ TEST_P(ReadUStrCase, ReadsTextAndAdvances) {
   EXPECT_EQ(r.ReadUStr(), GetParam().text);
   EXPECT_EQ(r.Cursor(), GetParam().advance);
   EXPECT_TRUE(r.More());
+  EXPECT_EQ(r.TextAboveByte(), !GetParam().whole.empty());
+  if (r.TextAboveByte()) {
+    EXPECT_EQ(r.AboveByteUnits(), GetParam().whole);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -41,13 +46,18 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         TextCase{"WideAB", Bytes({2, 0, 0, 0, 'A', 0, 'B', 0}), "AB", 8},
         TextCase{"NarrowAB", Bytes({2, 0, 0, 0, 'A', 'B'}), "AB", 6},
-        TextCase{"OneCharacterIsAlwaysWide", Bytes({1, 0, 0, 0, 'Q', 'R'}), "Q", 6},
+        TextCase{"OneCharacterIsAlwaysWide", Bytes({1, 0, 0, 0, 'Q', 'R'}), "Q", 6, u"\u5251"},
         TextCase{"NarrowWithControlSecondByteIsTakenForWide",
-                 Bytes({2, 0, 0, 0, 'A', 0x0A, 'B', 'C'}), "AB", 8},
+                 Bytes({2, 0, 0, 0, 'A', 0x0A, 'B', 'C'}), "AB", 8, u"\u0A41\u4342"},
         TextCase{"WideAbove255KeepsLowByte", Bytes({2, 0, 0, 0, 0xE9, 0x04, 'z', 0}),
-                 "\xE9z", 8},
+                 "\xE9z", 8, u"\u04E9z"},
         TextCase{"LowByteZeroEndsTextButCursorPassesIt",
-                 Bytes({3, 0, 0, 0, 'a', 0, 0x00, 0x04, 'b', 0}), "a", 10},
+                 Bytes({3, 0, 0, 0, 'a', 0, 0x00, 0x04, 'b', 0}), "a", 10, u"a\u0400b"},
+        TextCase{"CharacterZeroEndsTheWholeTextToo",
+                 Bytes({4, 0, 0, 0, 0x16, 0x04, 'x', 0, 0, 0, 0x16, 0x04}), "\x16x", 12, u"\u0416x"},
+        TextCase{"NothingAbove255BeforeCharacterZero",
+                 Bytes({3, 0, 0, 0, 'a', 0, 0, 0, 0x16, 0x04}), "a", 10},
+        TextCase{"WideBelow256IsNoUnicodeText", Bytes({2, 0, 0, 0, 0xC6, 0, 0xE0, 0}), "\xC6\xE0", 8},
         TextCase{"EmptyTakesFourBytes", Bytes({0, 0, 0, 0}), "", 4},
         TextCase{"NegativeCountReadsNothing", Bytes({0xFF, 0xFF, 0xFF, 0xFF, 'A', 0}), "", 4},
         TextCase{"CountOf16768IsRefused", Bytes({0x80, 0x41, 0, 0, 'A', 0}), "", 4}),
@@ -100,6 +110,32 @@ TEST(FieldReader, TextLongerThanTheDataStaysInsideTheBuffer) {
   FieldReader s(w.Bytes());
   EXPECT_EQ(s.ReadStr(), "abc");
   EXPECT_FALSE(s.More());
+}
+
+// The whole text belongs to the text read last; a wide text cut off by the end of
+// the data keeps what it had.
+TEST(FieldReader, TheWholeTextIsTheLastOnes) {
+  ByteWriter w;
+  w.WideUnits({0x0416, 'a'}).WideUnits({'b', 'c'});
+  w.WideUnits({0x0416, 'd'}).I32(0);
+  w.WideUnits({0x0416, 'e'}).WideUnits({'f', 'g'});
+  w.I32(6).Raw(std::string("h\0\x16\x04", 4));
+  FieldReader r(w.Bytes());
+  r.ReadUStr();
+  EXPECT_EQ(r.AboveByteUnits(), u"\u0416a");
+  r.ReadUStr();
+  EXPECT_FALSE(r.TextAboveByte());
+  r.ReadUStr();
+  EXPECT_TRUE(r.TextAboveByte());
+  r.ReadUStr();  // empty
+  EXPECT_FALSE(r.TextAboveByte());
+  r.ReadUStr();
+  r.SkipUStr();
+  EXPECT_FALSE(r.TextAboveByte());
+  EXPECT_EQ(r.ReadUStr(), "h\x16");
+  EXPECT_FALSE(r.More());
+  EXPECT_TRUE(r.TextAboveByte());
+  EXPECT_EQ(r.AboveByteUnits(), u"h\u0416");
 }
 
 TEST(FieldReader, HugeSkipsStopAtTheEnd) {

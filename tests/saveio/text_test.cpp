@@ -32,6 +32,17 @@ INSTANTIATE_TEST_SUITE_P(
                     MacroCase{"TooLongIsRefused", std::string(16768, 'a'), ""}),
     fixture::CaseName());
 
+// The UTF-8 form of a wide text loses the same markup, and is not refused for its
+// length in bytes: its 8-bit form, one byte a character, is not.
+TEST(CutMacrosUtf8, RemovesTheSameMarkupWhateverTheLength) {
+  EXPECT_EQ(CutMacrosUtf8("<color=255,0,0>Жанна</color> основала <link>Київ</link>"),
+            "Жанна основала Київ");
+  EXPECT_EQ(CutMacrosUtf8(std::string("Ж\0<b>", 5)), "Ж");
+  std::string longText;
+  for (int i = 0; i < 9000; ++i) longText += "Ж";  // 18,000 bytes
+  EXPECT_EQ(CutMacrosUtf8(longText + "<x>"), longText);
+}
+
 SaveImage ImageOf(const std::vector<uint8_t>& bytes) {
   SaveImage image;
   image.Bytes = bytes;

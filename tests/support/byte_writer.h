@@ -14,12 +14,20 @@ namespace varnak::fixture {
 struct UText {
   std::string Text;
   bool Wide = true;
+  // When not empty, the text is written as these 16-bit characters instead (to
+  // write characters above 255); Text is then not written.
+  std::u16string Units;
 
   UText() = default;
   UText(const char* text) : Text(text) {}           // NOLINT: texts read naturally
   UText(std::string text) : Text(std::move(text)) {}  // NOLINT
   UText(std::string text, bool wide) : Text(std::move(text)), Wide(wide) {}
   static UText Narrow(std::string text) { return UText(std::move(text), false); }
+  static UText Unicode(std::u16string units) {
+    UText t;
+    t.Units = std::move(units);
+    return t;
+  }
 };
 
 class ByteWriter {
@@ -61,6 +69,7 @@ class ByteWriter {
   }
   // Text field: int32 character count, then 16-bit (or 8-bit) characters.
   ByteWriter& UStr(const UText& text) {
+    if (!text.Units.empty()) return WideUnits(std::vector<uint16_t>(text.Units.begin(), text.Units.end()));
     I32(static_cast<int32_t>(text.Text.size()));
     if (!text.Wide) return Raw(text.Text);
     for (char c : text.Text) {
