@@ -36,7 +36,7 @@ bool MarkerAt(const uint8_t* data, int64_t length, size_t k, int64_t i) {
 }
 
 // Every place at or after `start` where a marker stands, marker by marker in file
-// order: what FindUStr finds, one search after the other, in one pass over the body.
+// order: what one plain search per marker finds, in one pass over the body.
 // The body is tens of megabytes and the markers' first bytes are common in it, so
 // the pass tests sixteen places at a time for a marker's first two characters.
 std::array<std::vector<int64_t>, kMarkers> FindMarkers(const SaveImage& image, int64_t start, size_t most) {

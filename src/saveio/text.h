@@ -9,11 +9,6 @@
 
 namespace varnak {
 
-// Offset of the first place at or after `start` where the image's 16-bit characters
-// carry `text` in their low bytes (only the low bytes are compared), or 0 when there
-// is none. Characters past the image never match.
-int32_t FindUStr(const SaveImage& image, std::string_view text, int64_t start);
-
 // The text without markup: everything from a "<" up to and including the next ">"
 // is dropped; a "<" that is never closed drops the rest.
 std::string CutMacros(std::string_view text);

@@ -13,11 +13,6 @@
 namespace varnak::ui {
 namespace {
 
-constexpr const char* kPageCaptions[kPageCount] = {
-    "Base",   "Map",    "Leaders", "Teams", "Replay",    "Graph",
-    "Player Log", "Reloads", "Player", "Ordo", "Attitudes", "Terrain",
-};
-
 constexpr Color kSeriesColors[kSeriesCount] = {
     {255, 0, 0},   {0, 0, 255},     {0, 255, 0},     {255, 255, 0},  {255, 128, 0},
     {0, 255, 255}, {128, 0, 255},   {128, 128, 0},   {255, 255, 255}, {255, 0, 255},
@@ -75,6 +70,20 @@ TForm1::TForm1(FormHost& host) : host_(host), model_(std::make_unique<GameModel>
 }
 
 void TForm1::FormCreate() {
+  SetUpWindow();
+  SetUpGrids();
+  SetUpScoreGroups();
+  PlayerLogSelect.Clear();
+  PlayerInfoSelect.Clear();
+  AttLeaderSel1.Clear();
+  AttLeaderSel2.Clear();
+  SetUpGraphAndLogPages();
+  SetUpAnarchyGroup();
+}
+
+// The caption, the pages, which boxes the user types in, and the selectors that a load
+// shows.
+void TForm1::SetUpWindow() {
   Caption = "Varnak Skarn Save Analyzer (version 1.06)";
   for (int i = 0; i < kPageCount; ++i) Pages[static_cast<size_t>(i)] = {kPageCaptions[i], true};
 
@@ -90,7 +99,10 @@ void TForm1::FormCreate() {
 
   PlayerLogSelect.Visible = false;
   PlayerInfoSelect.Visible = false;
+}
 
+// Headers, widths and row names of every grid.
+void TForm1::SetUpGrids() {
   static constexpr const char* kLeaderHeaders[] = {
       "\xE2\x84\x96", "Leader name", "Original name", "Score", "Territory", "Population",
       "Civ description", "Civ adjective", "Team", "Land", ""};
@@ -111,7 +123,10 @@ void TForm1::FormCreate() {
   SetRows(TerrainTypeGrid, "TerrainType", reference::TerrainNames);
   SetRows(FeatureTypeGrid, "FeatureType", reference::FeatureNames);
   SetRows(BonusTypeGrid, "BonusType", reference::BonusNames);
+}
 
+// The default factors of both score groups, and the technology grid's row order.
+void TForm1::SetUpScoreGroups() {
   // The default factors, shown in the boxes that edit them.
   ShowFactors(GameScoreBoxes(), GameScoreValues{*model_, GameScoreResult});
   ShowFactors(OrdoBoxes(), OrdoValues{*model_, Ordo, OrdoResult});
@@ -125,12 +140,9 @@ void TForm1::FormCreate() {
                    [](const TechDisplayEntry& a, const TechDisplayEntry& b) {
                      return a.Era != b.Era ? a.Era < b.Era : a.Cost < b.Cost;
                    });
+}
 
-  PlayerLogSelect.Clear();
-  PlayerInfoSelect.Clear();
-  AttLeaderSel1.Clear();
-  AttLeaderSel2.Clear();
-
+void TForm1::SetUpGraphAndLogPages() {
   GraphSelect.Items = {"Score", "Economy", "Industry", "Agriculture",
                        "Power", "Culture", "Espionage", "Science"};
   GraphSelect.Select(0);
@@ -145,7 +157,9 @@ void TForm1::FormCreate() {
     series.LineColor = kSeriesColors[s];
     series.InLegend = false;
   }
+}
 
+void TForm1::SetUpAnarchyGroup() {
   NewCivicsE.Text = "  0";
   AnarchyCitiesE.Text = " 10";
   AnarchyWorldSizeBox.Items = Names(reference::WorldSizeNames);
@@ -162,11 +176,14 @@ void TForm1::FormCreate() {
 
 // ---- Events ----
 
+// The one error policy of both front ends: whatever ends an action is reported as the
+// toolkit reports an error, in the action's own words, and the window goes on with
+// what was written before it.
 template <typename Handler>
 void TForm1::Run(Handler&& handler) {
   try {
     handler();
-  } catch (const ConvertError& error) {
+  } catch (const std::exception& error) {
     ReportError(error.what());
   }
 }
@@ -178,6 +195,10 @@ void TForm1::ReportError(const std::string& message) {
 
 void TForm1::UserLoad() {
   Run([&] { Button1Click(); });
+}
+
+void TForm1::UserLoadFile(const std::string& path) {
+  Run([&] { LoadFile(path); });
 }
 
 bool TForm1::UserSelect(const std::string& name, int index) {

@@ -137,7 +137,18 @@ struct OrdoResults {
   X(LeadersGrid) X(TeamsGrid) X(TechGrid) X(PlotTypeGrid) X(TerrainTypeGrid) X(FeatureTypeGrid) \
   X(BonusTypeGrid)
 
-inline constexpr int kPageCount = 12;
+// The pages, in the order the window shows them; every front end takes the order from here.
+enum PageId : int {
+  kBasePage, kMapPage, kLeadersPage, kTeamsPage, kReplayPage, kGraphPage, kPlayerLogPage,
+  kReloadsPage, kPlayerPage, kOrdoPage, kAttitudesPage, kTerrainPage
+};
+inline constexpr int kPageCount = kTerrainPage + 1;
+inline constexpr const char* kPageCaptions[kPageCount] = {
+    "Base",       "Map",     "Leaders", "Teams", "Replay",    "Graph",
+    "Player Log", "Reloads", "Player",  "Ordo",  "Attitudes", "Terrain",
+};
+// From this page on, the pages are the analysis pages that a save may withhold.
+inline constexpr int kFirstAnalysisPage = kLeadersPage;
 inline constexpr int kMemoryBoxes = kMemoryKinds;  // one per attitude memory kind
 
 class TForm1 {
@@ -186,6 +197,7 @@ class TForm1 {
   // Each runs the handlers the window binds to the action and reports a failed
   // conversion as the toolkit does. False when the window has no such control.
   void UserLoad();  // "Load File"
+  void UserLoadFile(const std::string& path);  // a file given otherwise (command line, drop)
   bool UserSelect(const std::string& name, int index);
   bool UserCheck(const std::string& name, bool checked);
   bool UserTextChanged(const std::string& name, const std::string& text);
@@ -244,7 +256,18 @@ class TForm1 {
   template <typename Handler>
   void Run(Handler&& handler);
   void ReportError(const std::string& message);
-  void PrintSummary();  // the summary steps of PrintData
+  // FormCreate's steps.
+  void SetUpWindow();
+  void SetUpGrids();
+  void SetUpScoreGroups();
+  void SetUpGraphAndLogPages();
+  void SetUpAnarchyGroup();
+  void PrintSummary();  // the summary steps of PrintData, page by page
+  void PrintBasePage();
+  void PrintMapPage();
+  void PrintPlayerGrids();
+  void PrintReplayPage();
+  void FillPlayerSelectors();
   // The slot the Player and Player Log pages show for their selector's position.
   int32_t SlotShownBy(const SelectControl& box) const;
   template <typename Values>

@@ -70,17 +70,22 @@ void TForm1::PrintData() {
     ScoreCalc();
     OrdoScoreCalc();
   }
-  for (int page = 2; page < kPageCount; ++page) Pages[static_cast<size_t>(page)].Visible = analysis;
+  for (int page = kFirstAnalysisPage; page < kPageCount; ++page) Pages[static_cast<size_t>(page)].Visible = analysis;
 
   CountTerrain();
 }
 
 void TForm1::PrintSummary() {
-  const GameModel& m = *model_;
-  // Dates shown by the views do not move the turn count the graph draws.
-  int32_t scratchElapsed = m.ElapsedTurns;
+  PrintBasePage();
+  PrintMapPage();
+  PrintPlayerGrids();
+  PrintReplayPage();
+  FillPlayerSelectors();
+}
 
-  // ---- Base ----
+// "Base": the game's state and player 0's names.
+void TForm1::PrintBasePage() {
+  const GameModel& m = *model_;
   Edit3.Text = Format("%4d/%3d", m.CurrentTurn, m.EstimatedEndTurn);
   Edit4.Text = PaddedYear(m.CurrentYear) + " " + m.CurrentMonth;
   Edit5.Text = HoursMinutesSeconds(m.PlayingSeconds);
@@ -90,8 +95,17 @@ void TForm1::PrintSummary() {
   TurnLimitE.Text = Format("%12d", m.TurnLimit);
   TurnTimeLeftE.Text = HoursMinutesSeconds(WrapSub(m.CutoffSlice, m.TurnSlice) / 4);
   Edit9.Text = Format("%6d", m.SessionCount);
+  const TLeaderInfoRec& first = m.SlotTable[0];
+  NickE.Text = Latin1ToUtf8(first.SlotName);
+  LeaderE.Text = NameOf(reference::LeaderNames, first.SlotLeader);
+  CountryE.Text = NameOf(reference::NationNames, first.SlotNation);
+}
 
-  // ---- Map ----
+// "Map": settings, map header, option lists.
+void TForm1::PrintMapPage() {
+  const GameModel& m = *model_;
+  // Dates shown by the views do not move the turn count the graph draws.
+  int32_t scratchElapsed = m.ElapsedTurns;
   SaveFlagE.Text = Format("%8d", m.SaveFlag);
   GameTypeE.Text = Format("%8d", m.GameType);
   GameNameE.Text = Latin1ToUtf8(m.GameName);
@@ -127,8 +141,11 @@ void TForm1::PrintSummary() {
   VictoryConditionBox.Items.clear();
   for (size_t i = 1; i < m.VictoryConditions.size(); ++i)
     if (m.VictoryConditions[i] != 0) VictoryConditionBox.Items.emplace_back(reference::VictoryNames[i]);
+}
 
-  // ---- Leaders ----
+// "Leaders" and "Teams".
+void TForm1::PrintPlayerGrids() {
+  const GameModel& m = *model_;
   const bool restricted = m.RestrictedView > 0;
   const bool namesOnly = m.FirstSlotHasFifthText() && restricted;
   ClearLeadersGrid();
@@ -153,7 +170,6 @@ void TForm1::PrintSummary() {
     LeadersGrid.Cell(9, row) = Format("%7d", m.PlayerLandScore[At(i)]);
   }
 
-  // ---- Teams ----
   int row = 1;
   for (int32_t t = 0; t < kSlotCount; ++t) {
     for (int32_t p = 0; p < kSlotCount; ++p) {
@@ -196,8 +212,12 @@ void TForm1::PrintSummary() {
       ++row;
     }
   }
+}
 
-  // ---- Replay ----
+void TForm1::PrintReplayPage() {
+  const GameModel& m = *model_;
+  // Dates shown by the views do not move the turn count the graph draws.
+  int32_t scratchElapsed = m.ElapsedTurns;
   {
     Refill<LogLine> lines(ReplayList.Lines);
     if (m.RestrictedView == 0) {
@@ -213,14 +233,11 @@ void TForm1::PrintSummary() {
       }
     }
   }
+}
 
-  // ---- Player 0 ----
-  const TLeaderInfoRec& first = m.SlotTable[0];
-  NickE.Text = Latin1ToUtf8(first.SlotName);
-  LeaderE.Text = NameOf(reference::LeaderNames, first.SlotLeader);
-  CountryE.Text = NameOf(reference::NationNames, first.SlotNation);
-
-  // ---- Player selectors ----
+// The four player selectors and the slot behind each of their entries.
+void TForm1::FillPlayerSelectors() {
+  const GameModel& m = *model_;
   for (SelectControl* box : {&PlayerLogSelect, &PlayerInfoSelect, &AttLeaderSel1, &AttLeaderSel2})
     box->Clear();
   size_t k = 0;

@@ -8,6 +8,7 @@
 
 #include "parser/sections.h"
 #include "saveio/text.h"
+#include "support/find_ustr.h"
 #include "support/analyse.h"
 
 namespace varnak {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "saveio/text.h"
+#include "support/find_ustr.h"
 #include "support/byte_writer.h"
 
 namespace varnak {

@@ -31,11 +31,23 @@ constexpr int kWidth = 777;
 constexpr int kHeight = 627;
 
 using PageBuilder = QWidget* (*)(const PageKit&);
-constexpr PageBuilder kPageBuilders[ui::kPageCount] = {
-    BuildBasePage,   BuildMapPage,       BuildLeadersPage, BuildTeamsPage,
-    BuildReplayPage, BuildGraphPage,     BuildPlayerLogPage, BuildReloadsPage,
-    BuildPlayerPage, BuildOrdoPage,      BuildAttitudesPage, BuildTerrainPage,
-};
+PageBuilder BuilderOf(ui::PageId page) {
+  switch (page) {
+    case ui::kBasePage: return BuildBasePage;
+    case ui::kMapPage: return BuildMapPage;
+    case ui::kLeadersPage: return BuildLeadersPage;
+    case ui::kTeamsPage: return BuildTeamsPage;
+    case ui::kReplayPage: return BuildReplayPage;
+    case ui::kGraphPage: return BuildGraphPage;
+    case ui::kPlayerLogPage: return BuildPlayerLogPage;
+    case ui::kReloadsPage: return BuildReloadsPage;
+    case ui::kPlayerPage: return BuildPlayerPage;
+    case ui::kOrdoPage: return BuildOrdoPage;
+    case ui::kAttitudesPage: return BuildAttitudesPage;
+    case ui::kTerrainPage: return BuildTerrainPage;
+  }
+  return nullptr;
+}
 
 // The first local file among the dropped ones.
 std::optional<std::string> DroppedSave(const QMimeData* data) {
@@ -115,7 +127,7 @@ void MainWindow::BuildPages() {
     auto* scroll = new QScrollArea();
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
-    scroll->setWidget(kPageBuilders[i](kit));
+    scroll->setWidget(BuilderOf(static_cast<ui::PageId>(i))(kit));
     pages_->addTab(scroll, ToQt(form_.Pages[static_cast<size_t>(i)].Caption));
   }
 }
@@ -138,19 +150,13 @@ void MainWindow::Dispatch(Action&& action) {
   // none of that is a new action.
   if (busy_ || closing_) return;
   busy_ = true;
-  try {
-    action();
-  } catch (const std::exception& error) {
-    // What the window does not report itself, the toolkit would.
-    Render();
-    QMessageBox::critical(this, QCoreApplication::applicationName(), QString::fromUtf8(error.what()));
-  }
+  action();  // never throws: the window reports what ends an action
   busy_ = false;
   Render();
 }
 
 void MainWindow::LoadFile(const std::string& path) {
-  Dispatch([&] { form_.LoadFile(path); });
+  Dispatch([&] { form_.UserLoadFile(path); });
 }
 
 void MainWindow::TextEdited(const std::string& name, const std::string& text) {
