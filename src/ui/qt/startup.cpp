@@ -11,6 +11,8 @@ void SetUpApplication() {
   // The application name, not a display name: Qt would add a display name to every
   // window caption, and the window has a caption of its own.
   QCoreApplication::setApplicationName(QString::fromUtf8(kApplicationTitle));
+  // Where QSettings keeps what the user chose between runs (~/.config/VarnakSkarn/).
+  QCoreApplication::setOrganizationName(QStringLiteral("VarnakSkarn"));
 }
 
 bool OpenFromCommandLine(MainWindow& window, const std::vector<std::string>& arguments) {
