@@ -5,8 +5,9 @@
 
 namespace varnak {
 
-// civics and cities are limited to 0..5 and 0..1000; w, s and e are the world size
-// factor and the speed and era percents.
+// For `civics` civics changed in an empire of `cities` cities, limited to 0..5 and
+// 0..1000; the world size's factor counts per hundred cities, the speed's and the
+// era's percents scale the whole.
 int32_t AnarchyLength(int32_t civics, int32_t cities, int32_t worldFactor, int32_t speedPercent,
                       int32_t eraPercent);
 

@@ -35,8 +35,7 @@ enum class Inflater { Fast, Zlib };
 // Whether this build has libdeflate (without it, Fast is zlib alone).
 bool HaveFastInflater();
 
-// Reads the file whole and builds its image. `displayName` is how the file is
-// named in an error (normally the path itself).
+// Reads the file whole and builds its image; an error names the file by `path` as given.
 LoadedSave LoadSaveFile(const std::string& path);
 
 // The same for bytes already in memory (the file's whole content).

@@ -24,6 +24,18 @@ inline constexpr Color kPurple{128, 0, 128};
 inline constexpr Color kGrey{128, 128, 128};
 inline constexpr Color kOlive{128, 128, 0};
 
+// The colour codes the game stores with replay and log messages, as both logs show them;
+// a code the game has no colour for shows black.
+inline constexpr Color GameMessageColor(int32_t code) {
+  switch (code) {
+    case 34: return kGrey;
+    case 36: return kBlue;
+    case 37: return kGreen;
+    case 38: return kRed;
+    default: return kBlack;
+  }
+}
+
 struct EditControl {
   std::string Text;
   Color FontColor = kBlack;

@@ -16,11 +16,7 @@ Color MessageColour(const TMessageRec& msg) {
   switch (msg.MessageColor) {
     case 8: return kRed;
     case 33: return kOlive;
-    case 34: return kGrey;
-    case 36: return kBlue;
-    case 37: return kGreen;
-    case 38: return kRed;
-    default: return kBlack;
+    default: return GameMessageColor(msg.MessageColor);
   }
 }
 

@@ -35,15 +35,15 @@ std::string GameStatus(const GameModel& m) {
   return NameOf(reference::VictoryNames, m.VictoryType);
 }
 
+// A team's share of the world in percent. A divisor of 0 or less leaves nothing to
+// share: the share shows 0.
+double SharePercent(int32_t part, int32_t whole) {
+  return whole > 0 ? static_cast<double>(WrapMul(part, 100)) / whole : 0.0;
+}
+
 Color ReplayColor(const TReplayMsgRec& msg) {
   if (IsSessionText(msg.Text)) return kPurple;
-  switch (msg.Kind) {
-    case 34: return kGrey;
-    case 36: return kBlue;
-    case 37: return kGreen;
-    case 38: return kRed;
-    default: return kBlack;
-  }
+  return GameMessageColor(msg.Kind);
 }
 
 }  // namespace
@@ -184,19 +184,12 @@ void TForm1::PrintPlayerGrids() {
           TeamsGrid.Cell(2, row) = m.PlayerAlive[At(p)] != 0
                                        ? Format("%5d/%d", m.PlayerScore[At(p)], m.TeamScore[At(t)])
                                        : "      0";
-          // A divisor of 0 or less leaves nothing to share: the share shows 0.
-          const double landShare =
-              m.LandTileCount > 0
-                  ? static_cast<double>(WrapMul(m.TeamScoredLand[At(t)], 100)) / m.LandTileCount
-                  : 0.0;
           TeamsGrid.Cell(3, row) = Format("%5d/%d (%6.2f%%)", m.PlayerOwnedLand[At(p)],
-                                          m.TeamScoredLand[At(t)], landShare);
-          const double popShare =
-              m.WorldPopulation > 0
-                  ? static_cast<double>(WrapMul(m.TeamScoredPopulation[At(t)], 100)) / m.WorldPopulation
-                  : 0.0;
-          TeamsGrid.Cell(4, row) = Format("%5d/%d (%6.2f%%)", m.PlayerTotalPopulation[At(p)],
-                                          m.TeamScoredPopulation[At(t)], popShare);
+                                          m.TeamScoredLand[At(t)],
+                                          SharePercent(m.TeamScoredLand[At(t)], m.LandTileCount));
+          TeamsGrid.Cell(4, row) =
+              Format("%5d/%d (%6.2f%%)", m.PlayerTotalPopulation[At(p)], m.TeamScoredPopulation[At(t)],
+                     SharePercent(m.TeamScoredPopulation[At(t)], m.WorldPopulation));
           for (int32_t j = kSlotCount - 1; j >= 0; --j) {
             if (m.TeamVassalOf[At(t)][At(j)] != 0) {
               TeamsGrid.Cell(5, row) = Format("%5d", j);

@@ -221,65 +221,65 @@ INSTANTIATE_TEST_SUITE_P(
                    }}),
     fixture::CaseName());
 
-TEST(Map, ZeroWidthMeansNoPlotRecords) {
+// The map's sides decide how many plot records are read and how much of the table
+// they span; the records are counted whether or not they have a cell to go to.
+struct SidesCase {
+  const char* name;
+  int32_t width;
+  int32_t height;
+  void (*records)(MapFixture&);  // the records beyond the fixture's own, if any
+  int32_t plotCount;
+  int32_t columns;
+  int32_t rows;
+  void (*expect)(const GameModel&);  // what else the case pins
+};
+
+class MapSides : public testing::TestWithParam<SidesCase> {};
+
+TEST_P(MapSides, ReadAsManyRecordsAsTheSidesSayAndStoreWhatFits) {
+  const SidesCase& c = GetParam();
   SaveFixture s = SaveFixture::Basic();
   MarkTeams(s);
-  s.Map.Width = 0;
-  s.Map.LandTileCount = 0;
+  s.Map.Width = c.width;
+  s.Map.Height = c.height;
+  if (c.records != nullptr) c.records(s.Map);
   const auto m = fixture::Analyse(s);
-  EXPECT_EQ(m->PlotCount, 0);
-  EXPECT_EQ(m->PlotTable.Columns, 0);
-  EXPECT_EQ(m->PlotTable.Rows, 6);
-  EXPECT_TRUE(m->PlotTable.Cells.empty());
+  EXPECT_EQ(m->PlotCount, c.plotCount);
+  EXPECT_EQ(m->PlotTable.Columns, c.columns);
+  EXPECT_EQ(m->PlotTable.Rows, c.rows);
+  if (c.expect != nullptr) c.expect(*m);
   ExpectTeamsInPlace(*m);
 }
 
-// Two negative sides give a positive number of records; none has a cell to go
-// to, yet each is counted.
-TEST(Map, NegativeSidesReadTheirProductOfRecordsAndStoreNone) {
-  SaveFixture s = SaveFixture::Basic();
-  MarkTeams(s);
-  s.Map.Width = -3;
-  s.Map.Height = -4;
-  s.Map.Plots.emplace();
-  for (int i = 0; i < 12; ++i) s.Map.Add(Plot(i % 3, i / 3, 5, 2));
-  const auto m = fixture::Analyse(s);
-  EXPECT_EQ(m->PlotCount, 12);
-  EXPECT_EQ(m->PlotTable.Columns, 0);
-  EXPECT_EQ(m->PlotTable.Rows, 0);
-  EXPECT_EQ(m->PlayerOwnedLand[5], 12);
-  ExpectTeamsInPlace(*m);
-}
-
-TEST(Map, PlotCountIsTheWrappedProductOfTheSides) {
-  SaveFixture s = SaveFixture::Basic();
-  MarkTeams(s);
-  s.Map.Width = 65536;
-  s.Map.Height = 65536;
-  s.Map.Plots.emplace();  // 2^32 wraps to no records at all
-  const auto m = fixture::Analyse(s);
-  EXPECT_EQ(m->PlotCount, 0);
-  EXPECT_EQ(m->PlotTable.Columns, kPlotTableSide);
-  EXPECT_EQ(m->PlotTable.Rows, kPlotTableSide);
-  ExpectTeamsInPlace(*m);
-}
-
-// The table holds 500 columns; the map's 501st is read, counted and not stored.
-TEST(Map, AMapWiderThanTheTableKeepsTheColumnsThatFit) {
-  SaveFixture s = SaveFixture::Basic();
-  MarkTeams(s);
-  s.Map.Width = 501;
-  s.Map.Height = 1;
-  s.Map.At(499, 0) = Plot(499, 0, 3, 0, 7);
-  s.Map.At(500, 0) = Plot(500, 0, 3, 1, 8);
-  const auto m = fixture::Analyse(s);
-  EXPECT_EQ(m->PlotCount, 501);
-  EXPECT_EQ(m->PlotTable.Columns, kPlotTableSide);
-  EXPECT_EQ(m->PlotTable.Rows, 1);
-  ExpectPlot(*m, 499, 0, {0, 7, -1, -1});
-  EXPECT_EQ(m->PlayerOwnedLand[3], 2);
-  ExpectTeamsInPlace(*m);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Sides, MapSides,
+    testing::Values(
+        SidesCase{"ZeroWidthMeansNoPlotRecords", 0, 6,
+                  [](MapFixture& map) { map.LandTileCount = 0; }, 0, 0, 6,
+                  [](const GameModel& m) { EXPECT_TRUE(m.PlotTable.Cells.empty()); }},
+        // Two negative sides give a positive number of records; none has a cell.
+        SidesCase{"NegativeSidesReadTheirProductOfRecordsAndStoreNone", -3, -4,
+                  [](MapFixture& map) {
+                    map.Plots.emplace();
+                    for (int i = 0; i < 12; ++i) map.Add(Plot(i % 3, i / 3, 5, 2));
+                  },
+                  12, 0, 0, [](const GameModel& m) { EXPECT_EQ(m.PlayerOwnedLand[5], 12); }},
+        // 2^32 records wrap to none at all.
+        SidesCase{"PlotCountIsTheWrappedProductOfTheSides", 65536, 65536,
+                  [](MapFixture& map) { map.Plots.emplace(); }, 0, kPlotTableSide, kPlotTableSide,
+                  nullptr},
+        // The table holds 500 columns; the map's 501st is read, counted and not stored.
+        SidesCase{"AMapWiderThanTheTableKeepsTheColumnsThatFit", 501, 1,
+                  [](MapFixture& map) {
+                    map.At(499, 0) = Plot(499, 0, 3, 0, 7);
+                    map.At(500, 0) = Plot(500, 0, 3, 1, 8);
+                  },
+                  501, kPlotTableSide, 1,
+                  [](const GameModel& m) {
+                    ExpectPlot(m, 499, 0, {0, 7, -1, -1});
+                    EXPECT_EQ(m.PlayerOwnedLand[3], 2);
+                  }}),
+    fixture::CaseName());
 
 TEST(Map, RecordsOffTheMapAreCountedButNotStored) {
   SaveFixture s = SaveFixture::Basic();

@@ -36,25 +36,24 @@ bool IsPlainText(std::string_view text) {
          std::all_of(text.begin(), text.end(), [](char c) { return c >= 0x20 && c < 0x7f; });
 }
 
-TEST(ReferenceTables, SizesMatchTheSaveFormat) {
-  EXPECT_EQ(LeaderNames.size(), 53u);
-  EXPECT_EQ(NationNames.size(), 36u);
-  EXPECT_EQ(EraNames.size(), 7u);
-  EXPECT_EQ(TechnologyTable.size(), 92u);
-  EXPECT_EQ(BuildingTypeTable.size(), 159u);
-  EXPECT_EQ(PlotTypeNames.size(), 4u);
-  EXPECT_EQ(TerrainNames.size(), 9u);
-  EXPECT_EQ(FeatureNames.size(), 6u);
-  EXPECT_EQ(BonusNames.size(), 35u);
-  EXPECT_EQ(VictoryNames.size(), 7u);
-  EXPECT_EQ(GameOptionNames.size(), 24u);
-  EXPECT_EQ(MPOptionNames.size(), 5u);
-  EXPECT_EQ(MonthNames.size(), 12u);
-  EXPECT_EQ(CivicCodes.size(), 25u);
-  EXPECT_EQ(LeaderPersonalityTable.size(), 53u);
-  EXPECT_EQ(kPersonalityColumnCount, 62u);
-  EXPECT_EQ(MemoryColumn(26), 55u);
-}
+// The sizes the save format fixes: a table that gains or loses a row stops the build.
+static_assert(LeaderNames.size() == 53);
+static_assert(NationNames.size() == 36);
+static_assert(EraNames.size() == 7);
+static_assert(TechnologyTable.size() == 92);
+static_assert(BuildingTypeTable.size() == 159);
+static_assert(PlotTypeNames.size() == 4);
+static_assert(TerrainNames.size() == 9);
+static_assert(FeatureNames.size() == 6);
+static_assert(BonusNames.size() == 35);
+static_assert(VictoryNames.size() == 7);
+static_assert(GameOptionNames.size() == 24);
+static_assert(MPOptionNames.size() == 5);
+static_assert(MonthNames.size() == 12);
+static_assert(CivicCodes.size() == 25);
+static_assert(LeaderPersonalityTable.size() == 53);
+static_assert(kPersonalityColumnCount == 62);
+static_assert(MemoryColumn(26) == 55);
 
 // A forgotten entry leaves an empty text at the end of its fixed-size list, and a
 // duplicate usually means one was typed twice in place of another.

@@ -1,6 +1,9 @@
 #include "support/save_fixture.h"
 
 #include <string>
+#include <utility>
+
+#include "support/two_players.h"
 
 namespace varnak::fixture {
 namespace {
@@ -22,28 +25,19 @@ std::string ItemText(int i) { return "item " + std::to_string(i); }
 
 SaveFixture SaveFixture::Basic() {
   SaveFixture s;
-  auto& a = s.Header.Slots[0];
-  a.Name = "Aurelia";
-  a.NationDescription = "Roman Empire";
-  a.NationAdjective = "Roman";
-  a.Nation = 28;
-  a.Leader = 24;
-  a.Team = 0;
-  a.Difficulty = 4;
-  a.Status = 3;
-  a.Claim = 2;
-  a.Playable = 1;
-  auto& b = s.Header.Slots[1];
-  b.Name = "Brennus";
-  b.NationDescription = "Celtic Empire";
-  b.NationAdjective = "Celtic";
-  b.Nation = 6;
-  b.Leader = 6;
-  b.Team = 1;
-  b.Difficulty = 4;
-  b.Status = 1;
-  b.Claim = 2;
-  b.Playable = 1;
+  for (const auto& [slot, who] : {std::pair{0, kAurelia}, std::pair{1, kBrennus}}) {
+    auto& a = s.Header.Slots[static_cast<size_t>(slot)];
+    a.Name = who.Name;
+    a.NationDescription = who.NationDescription;
+    a.NationAdjective = who.NationAdjective;
+    a.Nation = who.Nation;
+    a.Leader = who.Leader;
+    a.Team = who.Team;
+    a.Difficulty = who.Difficulty;
+    a.Status = who.Status;
+    a.Claim = 2;
+    a.Playable = 1;
+  }
   for (int p = 2; p < 19; ++p) s.Header.Slots[static_cast<size_t>(p)].Team = p;
   s.Game.Ranks[0] = 1;
   s.Game.Ranks[1] = 2;

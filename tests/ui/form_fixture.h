@@ -5,10 +5,12 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "parser/post_process.h"
 #include "support/analyse.h"
+#include "support/two_players.h"
 #include "ui/form.h"
 
 namespace varnak::fixture {
@@ -35,23 +37,18 @@ inline GameModel TwoPlayerModel() {
     m.TeamMemberCount[static_cast<size_t>(p)] = 1;
     m.TeamHasMet[static_cast<size_t>(p)][static_cast<size_t>(p)] = 1;
   }
-  auto& a = m.SlotTable[0];
-  a.SlotName = "Aurelia";
-  a.SlotLeader = 24;
-  a.SlotNation = 28;
-  a.SlotNationDescription = "Roman Empire";
-  a.SlotNationAdjective = "Roman";
-  a.SlotDifficulty = 4;
-  a.SlotStatus = 3;
-  a.SlotPlayable = 1;
-  auto& b = m.SlotTable[1];
-  b.SlotName = "Brennus";
-  b.SlotLeader = 6;
-  b.SlotNation = 6;
-  b.SlotNationDescription = "Celtic Empire";
-  b.SlotNationAdjective = "Celtic";
-  b.SlotDifficulty = 4;
-  b.SlotStatus = 1;
+  for (const auto& [p, who] : {std::pair{0, kAurelia}, std::pair{1, kBrennus}}) {
+    auto& a = m.SlotTable[static_cast<size_t>(p)];
+    a.SlotName = who.Name;
+    a.SlotLeader = who.Leader;
+    a.SlotNation = who.Nation;
+    a.SlotNationDescription = who.NationDescription;
+    a.SlotNationAdjective = who.NationAdjective;
+    a.SlotTeam = who.Team;
+    a.SlotDifficulty = who.Difficulty;
+    a.SlotStatus = who.Status;
+  }
+  m.SlotTable[0].SlotPlayable = 1;
   m.TeamHasMet[0][1] = m.TeamHasMet[1][0] = 1;
   m.PlayerAlive[0] = m.PlayerAlive[1] = 1;
   m.PlayerEverAlive[0] = m.PlayerEverAlive[1] = 1;

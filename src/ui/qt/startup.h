@@ -8,7 +8,8 @@ namespace varnak::gui {
 
 class MainWindow;
 
-// The name the task bar and the message boxes show.
+// The name the task bar and the message boxes show. It is spelled "Analyser", the
+// window caption (TForm1::Caption) "Analyzer": both are the program's own spellings.
 inline constexpr char kApplicationTitle[] = "Varnak Skarn Save Analyser";
 
 // Sets the application's title; call once the QApplication exists.
