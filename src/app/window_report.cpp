@@ -18,7 +18,9 @@ using nlohmann::ordered_json;
 std::string Hex(ui::Color c) { return ui::Format("#%02X%02X%02X", c.R, c.G, c.B); }
 
 ordered_json Describe(const ui::EditControl& c) {
-  return {{"kind", "edit"}, {"text", c.Text}, {"color", Hex(c.FontColor)}, {"visible", c.Visible}};
+  ordered_json edit = {{"kind", "edit"}, {"text", c.Text}, {"color", Hex(c.FontColor)}, {"visible", c.Visible}};
+  if (!c.Caption.empty()) edit["caption"] = c.Caption;
+  return edit;
 }
 ordered_json Describe(const ui::LabelControl& c) {
   return {{"kind", "label"}, {"text", c.Text}, {"color", Hex(c.FontColor)}, {"visible", c.Visible}};

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -41,6 +42,9 @@ struct EditControl {
   Color FontColor = kBlack;
   bool Visible = true;
   bool ReadOnly = false;  // shown, but not for the user to change
+  // The fixed label beside the box where the game's tables name it (the memory kinds),
+  // so that the report can name what the box counts; empty for the rest.
+  std::string_view Caption;
 };
 
 // A label whose text a view writes.

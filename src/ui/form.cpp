@@ -96,6 +96,7 @@ void TForm1::SetUpWindow() {
   });
   Edit11.FontColor = kBlue;
   AggressiveAIE.FontColor = kGrey;
+  for (size_t k = 0; k < Memory.size(); ++k) Memory[k].Caption = reference::MemoryKindNames[k];
 
   PlayerLogSelect.Visible = false;
   PlayerInfoSelect.Visible = false;

@@ -1,6 +1,4 @@
 // The "Score Calculations" group of the Ordo page: player 0's game by the Ordo scheme.
-#include <iterator>
-
 #include "analysis/ordo_score.h"
 #include "model/wrapping.h"
 #include "ui/form.h"

@@ -61,6 +61,9 @@ TEST(Report, PrintsEveryPageAndEveryNamedControlAtStartUp) {
                            "SummaryAttitudeTextE", "ExtraAttitudeMaxE", "CivicsStr", "TechGrid"})
     EXPECT_TRUE(c.contains(name)) << name;
   EXPECT_EQ(c["Edit11"], json::parse(R"({"kind":"edit","text":"","color":"#0000FF","visible":true})"));
+  // The memory boxes say which kind they count, as their labels in the window do.
+  EXPECT_EQ(c["Memory0"]["caption"], "Declared War");
+  EXPECT_EQ(c["Memory32"]["caption"], "Liberated Cities");
   EXPECT_EQ(c["GraphSelect"]["selected"], 0);
   EXPECT_EQ(c["PlayerInfoSelect"]["visible"], false);
   EXPECT_EQ(c["TechGrid"]["cells"].size(), 93u);
@@ -157,7 +160,7 @@ TEST(Report, EventsReachThePlayerGraphLogAttitudeAndOrdoPages) {
                             "color":"#800080"})"));
 
   EXPECT_EQ(c["Memory5"], json::parse(R"({"kind":"edit","text":"  -7.50","color":"#FF0000",
-                                          "visible":true})"));
+                                          "visible":true,"caption":"Razed City"})"));
   EXPECT_EQ(c["Rank1E"]["text"], "  2");
   EXPECT_EQ(c["Rank2E"]["text"], "  1");
 
