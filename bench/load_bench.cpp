@@ -5,8 +5,8 @@
 //   Floor     the same with the inflater the load uses (libdeflate where the build has it);
 //   Load      the container and the parser (LoadSaveFile, SaveAnalyse);
 //   Headless  the headless window's whole load, every view filled;
-//   Desktop   the same in the desktop window offscreen: every widget rendered, every
-//             page shown and painted (the window is started before, see StartUp).
+//   Desktop   the same in the desktop window offscreen, until the page shown is
+//             painted (the window is started before, see StartUp).
 // Then what a long replay log costs the desktop window to show, each step on the
 // stress save in a process of its own (its peak memory and the first load's time), and
 //   ColdStart  the program started in a fresh process until its window is painted,

@@ -109,7 +109,7 @@ void LoadIntoDesktopWindow(gui::MainWindow& window, const std::string& path) {
   window.LoadFile(path);
   Require(window.Form().LastLoad().Ok && window.Form().LastLoad().Warnings.empty(),
           path + " did not load cleanly");
-  PaintEveryPage(window);
+  QApplication::processEvents();
 }
 
 namespace {

@@ -62,8 +62,8 @@ void HeadlessLoad(ui::TForm1& form, const std::string& path);
 // The desktop window as the program starts it: created, shown offscreen and painted.
 std::unique_ptr<gui::MainWindow> StartDesktopWindow();
 // The desktop window's load: "Load File" once its dialog has given the file (the load,
-// every widget rendered), then every page shown and painted, as a user who looks
-// through the pages sees them.
+// the page shown rendered), until that page is painted: what a user waits for before
+// the save is on the screen.
 void LoadIntoDesktopWindow(gui::MainWindow& window, const std::string& path);
 // Shows every page of the window in turn and paints it.
 void PaintEveryPage(gui::MainWindow& window);

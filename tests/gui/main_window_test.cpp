@@ -106,6 +106,7 @@ class MainWindowTest : public QObject {
   void aFifthTextHidesTheAnalysisPages();
   void numbersKeepThePointUnderADecimalCommaLocale();
   void aLongLogShowsEveryLine();
+  void aPageIsRenderedWhenItComesOnTheScreen();
   void rendersEveryPageOfTheSampleSave();
 
  private:
@@ -369,8 +370,10 @@ void MainWindowTest::numbersKeepThePointUnderADecimalCommaLocale() {
   {
     Shown s;
     s.w.LoadFile(SaveFile(RichSave(), "rich.sav"));
-    QCOMPARE(s.Text("City1CultureE"), QStringLiteral("    42.00"));
     QCOMPARE(s.Text("DiffCoeffE"), QStringLiteral("    1.0"));
+    s.ShowPage("Player");
+    QCOMPARE(s.Text("City1CultureE"), QStringLiteral("    42.00"));
+    s.ShowPage("Leaders");
     QCOMPARE(s.Get<QTableWidget>("LeadersGrid")->item(0, 4)->text(),
              QString::fromStdString(s.w.Form().LeadersGrid.Cell(4, 1)));
     QVERIFY(s.Get<QTableWidget>("LeadersGrid")->item(0, 4)->text().contains(QStringLiteral(".00%)")));
@@ -401,6 +404,23 @@ void MainWindowTest::aLongLogShowsEveryLine() {
   const QImage painted = s.w.grab().toImage();
   QCOMPARE(log->Lines().rowCount(), kLines);
   QVERIFY(!painted.isNull());
+}
+
+// A load fills the page on the screen and the frame; a page behind it waits until it is
+// shown, and then shows the latest state, not the one of the load that passed it by.
+void MainWindowTest::aPageIsRenderedWhenItComesOnTheScreen() {
+  Shown s;
+  auto* replay = s.Get<varnak::gui::LogView>("ReplayList");
+  s.w.LoadFile(SaveFile(RichSave(), "rich.sav"));
+  QCOMPARE(s.Text("NickE"), QStringLiteral("Aurelia"));
+  QVERIFY(!s.Text("Edit1").isEmpty());
+  QCOMPARE(replay->Lines().rowCount(), 0);
+  s.w.Form().UserCheck("ShowAICheckBox", true);  // another rendering the hidden page misses
+  s.w.Render();
+  s.ShowPage("Replay");
+  QCOMPARE(replay->Lines().rowCount(), static_cast<int>(s.w.Form().ReplayList.Lines.size()));
+  QVERIFY(replay->Lines().rowCount() > 0);
+  QVERIFY(varnak::fixture::WindowDifferences(s.w).isEmpty());
 }
 
 void MainWindowTest::rendersEveryPageOfTheSampleSave() {

@@ -1,5 +1,6 @@
 #include "window_check.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontInfo>
@@ -163,6 +164,12 @@ void Check(Differences& d, gui::HistoryChartView* w, const ui::ChartControl& c) 
   }
 }
 
+bool OnHiddenPage(const QTabWidget* pages, const QWidget* widget) {
+  for (int i = 0; i < pages->count(); ++i)
+    if (pages->widget(i)->isAncestorOf(widget)) return !pages->isTabVisible(i);
+  return false;
+}
+
 }  // namespace
 
 QStringList WindowDifferences(gui::MainWindow& window) {
@@ -178,6 +185,14 @@ QStringList WindowDifferences(gui::MainWindow& window) {
     tabs.Same("page caption", pages->tabText(i), ToQt(page.Caption));
     tabs.Same("page visible", pages->isTabVisible(i), page.Visible);
   }
+  // The window renders a page as it comes on the screen: show each one as a user would.
+  const int current = pages->currentIndex();
+  for (int i = 0; i < pages->count(); ++i) {
+    if (!pages->isTabVisible(i)) continue;
+    pages->setCurrentIndex(i);
+    QApplication::processEvents();
+  }
+  pages->setCurrentIndex(current);
   form.ForEachControl([&](std::string_view name, const auto& control) {
     using W = typename WidgetOf<std::decay_t<decltype(control)>>::Type;
     const QString objectName = ToQt(std::string(name));
@@ -186,6 +201,7 @@ QStringList WindowDifferences(gui::MainWindow& window) {
       out << QStringLiteral("%1: %2 widgets of its kind by that name").arg(objectName).arg(found.size());
       return;
     }
+    if (OnHiddenPage(pages, found.front())) return;  // nobody sees it
     Differences d(out, name);
     Check(d, found.front(), control);
   });

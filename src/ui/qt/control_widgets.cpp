@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTabWidget>
 #include <QTableWidget>
 
 #include <algorithm>
@@ -20,6 +21,8 @@
 
 namespace varnak::gui {
 namespace {
+
+constexpr int kEveryPage = -2;
 
 // Reports a box as left when the focus moves on to another control of the window,
 // whether or not its text changed: QLineEdit::editingFinished comes only after an edit.
@@ -247,10 +250,33 @@ std::vector<std::string> ControlWidgets::Unplaced() const {
   return names;
 }
 
-void ControlWidgets::Render(ui::TForm1& form) {
-  form.ForEachControl([&](std::string_view name, const auto& control) {
+void ControlWidgets::FindPages(const QTabWidget* pages) {
+  std::unordered_map<const QWidget*, int> pageWidgets;
+  for (int i = 0; i < pages->count(); ++i) pageWidgets.emplace(pages->widget(i), i);
+  for (const auto& [name, widget] : widgets_) {
+    int page = -1;
+    for (const QWidget* up = widget->parentWidget(); up != nullptr; up = up->parentWidget()) {
+      const auto found = pageWidgets.find(up);
+      if (found != pageWidgets.end()) {
+        page = found->second;
+        break;
+      }
+    }
+    pageOf_[name] = page;
+  }
+}
+
+void ControlWidgets::Render(ui::TForm1& form) { Render(form, kEveryPage); }
+
+void ControlWidgets::Render(ui::TForm1& form, int page) {
+  form.ForEachControl([&](std::string_view view, const auto& control) {
     using C = std::decay_t<decltype(control)>;
-    QWidget* widget = widgets_.at(std::string(name));
+    const std::string name(view);
+    if (page != kEveryPage) {
+      const auto on = pageOf_.find(name);
+      if (on != pageOf_.end() && on->second != -1 && on->second != page) return;
+    }
+    QWidget* widget = widgets_.at(name);
     if constexpr (std::is_same_v<C, ui::EditControl>) gui::Render(static_cast<QLineEdit*>(widget), control);
     else if constexpr (std::is_same_v<C, ui::LabelControl>) gui::Render(static_cast<QLabel*>(widget), control);
     else if constexpr (std::is_same_v<C, ui::ListControl>) gui::Render(static_cast<QListWidget*>(widget), control);
@@ -258,7 +284,7 @@ void ControlWidgets::Render(ui::TForm1& form) {
     else if constexpr (std::is_same_v<C, ui::SelectControl>) gui::Render(static_cast<QComboBox*>(widget), control);
     else if constexpr (std::is_same_v<C, ui::CheckControl>) gui::Render(static_cast<QCheckBox*>(widget), control);
     else if constexpr (std::is_same_v<C, ui::GridControl>)
-      gui::Render(static_cast<QTableWidget*>(widget), control, gridWidths_[std::string(name)]);
+      gui::Render(static_cast<QTableWidget*>(widget), control, gridWidths_[name]);
     else if constexpr (std::is_same_v<C, ui::ChartControl>) static_cast<HistoryChartView*>(widget)->Show(control);
   });
 }

@@ -19,6 +19,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QTabWidget;
 class QTableWidget;
 class QWidget;
 
@@ -57,7 +58,13 @@ class ControlWidgets {
   // Names of the widgets that no page has placed (a layout fault).
   std::vector<std::string> Unplaced() const;
 
+  // Copies the state of every control into its widget.
   void Render(ui::TForm1& form);
+  // The same for the window's frame and the one page `page` of `pages` only: the widgets
+  // of a page nobody looks at are left as they were (FindPages must have run).
+  void Render(ui::TForm1& form, int page);
+  // Learns which page of `pages` holds each widget, once the pages have placed them.
+  void FindPages(const QTabWidget* pages);
 
  private:
   template <typename W>
@@ -65,6 +72,7 @@ class ControlWidgets {
 
   std::unordered_map<std::string, QWidget*> widgets_;
   std::unordered_map<std::string, std::vector<int>> gridWidths_;  // as last set from the state
+  std::unordered_map<std::string, int> pageOf_;  // -1: on the frame, shown with every page
 };
 
 }  // namespace varnak::gui

@@ -130,9 +130,16 @@ void MainWindow::BuildPages() {
     scroll->setWidget(BuilderOf(static_cast<ui::PageId>(i))(kit));
     pages_->addTab(scroll, ToQt(form_.Pages[static_cast<size_t>(i)].Caption));
   }
+  widgets_.FindPages(pages_);
+  pageRevision_.assign(static_cast<size_t>(ui::kPageCount), 0);
+  // A page that missed renderings while hidden catches up as it comes on the screen.
+  connect(pages_, &QTabWidget::currentChanged, this, [this](int page) {
+    if (page >= 0 && pageRevision_[static_cast<size_t>(page)] != revision_) RenderPage(page);
+  });
 }
 
 void MainWindow::Render() {
+  ++revision_;
   const QString caption = ToQt(form_.Caption);
   if (windowTitle() != caption) setWindowTitle(caption);
   for (int i = 0; i < ui::kPageCount; ++i) {
@@ -141,7 +148,12 @@ void MainWindow::Render() {
     if (pages_->tabText(i) != text) pages_->setTabText(i, text);
     if (pages_->isTabVisible(i) != page.Visible) pages_->setTabVisible(i, page.Visible);
   }
-  widgets_.Render(form_);
+  RenderPage(pages_->currentIndex());
+}
+
+void MainWindow::RenderPage(int page) {
+  widgets_.Render(form_, page);
+  if (page >= 0) pageRevision_[static_cast<size_t>(page)] = revision_;
 }
 
 template <typename Action>

@@ -8,7 +8,9 @@
 
 #include <QMainWindow>
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "ui/form.h"
 #include "ui/qt/control_widgets.h"
@@ -29,7 +31,8 @@ class MainWindow : public QMainWindow, private ControlEvents {
   // Opens `path` as "Load File" does once its dialog has given the file (the save named
   // on the command line and a dropped file).
   void LoadFile(const std::string& path);
-  // Copies TForm1's state into every widget.
+  // Shows TForm1's state: the frame and the page on the screen now; every other page
+  // when it is next shown.
   void Render();
 
  protected:
@@ -49,11 +52,14 @@ class MainWindow : public QMainWindow, private ControlEvents {
   void Dispatch(Action&& action);
   QWidget* BuildTop();
   void BuildPages();
+  void RenderPage(int page);
 
   QtFormHost host_;
   ui::TForm1 form_;
   ControlWidgets widgets_;
   QTabWidget* pages_ = nullptr;
+  uint64_t revision_ = 0;               // counts the renderings of the state
+  std::vector<uint64_t> pageRevision_;  // the rendering each page last showed
   bool busy_ = false;     // an action runs (its message box may be open)
   bool closing_ = false;  // the widgets are being destroyed
 };
