@@ -26,7 +26,8 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "%s\n", loaded.Error.c_str());
       return false;
     }
-    WriteFile((images / save.filename()).replace_extension(".image").string(), loaded.Image.Bytes);
+    WriteFile((images / save.filename()).replace_extension(".image").string(),
+              std::vector<uint8_t>(loaded.Image.Bytes.begin(), loaded.Image.Bytes.end()));
     return true;
   };
   auto write = [&](const char* name, const SaveFixture& s) {

@@ -64,13 +64,13 @@ std::vector<Chunk> GatherChunks(std::span<const uint8_t> raw, size_t firstLength
 // next load to fill. Fresh memory costs a page fault at its first write, and on the
 // machines the analyzer runs on that costs more than inflating into it: a window that
 // opens one save after another keeps one buffer of the largest body instead.
-std::vector<uint8_t>& SpareImageBytes() {
-  thread_local std::vector<uint8_t> spare;
+ByteBuffer& SpareImageBytes() {
+  thread_local ByteBuffer spare;
   return spare;
 }
 
-std::vector<uint8_t>& FileBuffer() {
-  thread_local std::vector<uint8_t> buffer;
+ByteBuffer& FileBuffer() {
+  thread_local ByteBuffer buffer;
   return buffer;
 }
 
@@ -78,7 +78,7 @@ std::vector<uint8_t>& FileBuffer() {
 // Returns an empty string on success, else zlib's reason. A stream that ends before
 // its end mark is no error: the body is what was inflated so far.
 std::string InflateChunks(std::span<const uint8_t> raw, const std::vector<Chunk>& chunks,
-                          std::vector<uint8_t>& out, size_t packedSize) {
+                          ByteBuffer& out, size_t packedSize) {
   z_stream zs{};
   int rc = inflateInit(&zs);
   if (rc != Z_OK) return ZlibReason(rc, zs);
@@ -87,8 +87,7 @@ std::string InflateChunks(std::span<const uint8_t> raw, const std::vector<Chunk>
   const auto limit = static_cast<size_t>(kMaxInflatedBody);
   // Most saves inflate to about eight times their packed size. Reserving writes
   // nothing; the output then grows in small steps just ahead of zlib, so that only
-  // what the body fills is ever written, and each step is still in the cache when
-  // zlib overwrites the zeros.
+  // what the body fills is ever touched.
   constexpr size_t kStep = size_t{256} * 1024;
   out.reserve(base + std::min(std::max<size_t>(packedSize * 8, 1 << 16), limit));
   size_t produced = 0;
@@ -130,9 +129,9 @@ std::string InflateChunks(std::span<const uint8_t> raw, const std::vector<Chunk>
 
 #ifdef VARNAK_HAVE_LIBDEFLATE
 // The packed and inflated sizes of the last body libdeflate inflated. libdeflate needs
-// an output of known capacity, and the whole capacity is written (zeroed) before the
-// call; the next save is most likely the same game again or one like it, so the last
-// body's ratio gives a capacity close to the body.
+// an output of known capacity, and a capacity too small costs a second inflate; the
+// next save is most likely the same game again or one like it, so the last body's
+// ratio gives a capacity close to the body.
 struct LastBody {
   uint64_t Packed = 1;
   uint64_t Inflated = 4;
@@ -144,9 +143,9 @@ LastBody& LastInflated() {
 }
 
 // The capacity to try first: the last body's ratio and a thirty-second more. Memory
-// that the last body filled is written again at no cost in memory; beyond that, no
-// more than eight times the packed size is written on a guess, so that one save that
-// packed unusually well does not make the next load write far more than it fills.
+// that the last body filled is used again at no cost in memory; beyond that, no more
+// than eight times the packed size is taken on a guess, so that one save that packed
+// unusually well does not make the next load hold far more than it fills.
 size_t FirstCapacity(size_t packed) {
   const LastBody& last = LastInflated();
   const uint64_t byRatio = packed * last.Inflated / last.Packed;
@@ -156,10 +155,10 @@ size_t FirstCapacity(size_t packed) {
 }
 
 // Hands back to the system the whole pages of `block` past its end. A block allocated
-// for this load was zeroed up to the capacity libdeflate was given; what the body
-// did not fill would count, unused, against the load's peak memory until the block
-// is freed. Those pages read as zeros again if they are ever written.
-void ReleasePagesPastTheEnd(std::vector<uint8_t>& block) {
+// for this load may have been written past the body (an inflate that ran out of room
+// and was tried again in a larger block); those pages would count, unused, against the
+// load's peak memory until the block is freed.
+void ReleasePagesPastTheEnd(ByteBuffer& block) {
   ReleasePages(block.data() + block.size(), block.data() + block.capacity());
 }
 
@@ -170,7 +169,7 @@ struct DecompressorDeleter {
 // Inflates the whole stream with libdeflate into `out` from `out.size()` on. False,
 // and `out` as it was, when libdeflate refuses the stream (damaged, cut short, or
 // larger than the bound): the zlib path then decides what the stream gives.
-bool InflateWhole(std::span<const uint8_t> stream, std::vector<uint8_t>& out) {
+bool InflateWhole(std::span<const uint8_t> stream, ByteBuffer& out) {
   thread_local std::unique_ptr<libdeflate_decompressor, DecompressorDeleter> decompressor(
       libdeflate_alloc_decompressor());
   if (decompressor == nullptr) return false;
@@ -330,7 +329,7 @@ LoadedSave LoadSaveFile(const std::string& path) {
     failed.Error = "The file " + Quoted(path) + " is too large to be a save (over 1 GiB).";
     return failed;
   }
-  std::vector<uint8_t>& raw = FileBuffer();
+  ByteBuffer& raw = FileBuffer();
   raw.resize(static_cast<size_t>(in.Size()));
   raw.resize(in.Read(raw.data(), raw.size()));
   if (in.Failed()) {
@@ -343,7 +342,7 @@ LoadedSave LoadSaveFile(const std::string& path) {
 }
 
 void RecycleImage(SaveImage&& image) {
-  std::vector<uint8_t>& spare = SpareImageBytes();
+  ByteBuffer& spare = SpareImageBytes();
   // Keep the larger block: it holds any body the smaller one holds.
   if (image.Bytes.capacity() > spare.capacity()) spare = std::move(image.Bytes);
   spare.clear();

@@ -3,6 +3,7 @@
 #include "support/case_name.h"
 
 #include <cstring>
+#include <span>
 #include <string>
 
 #include "saveio/save_loader.h"
@@ -30,7 +31,7 @@ std::vector<uint8_t> SomeBody(size_t n) {
   return body;
 }
 
-std::string AsText(const std::vector<uint8_t>& bytes, size_t at, size_t n) {
+std::string AsText(std::span<const uint8_t> bytes, size_t at, size_t n) {
   return std::string(reinterpret_cast<const char*>(bytes.data() + at), n);
 }
 

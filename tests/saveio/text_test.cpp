@@ -46,7 +46,7 @@ TEST(CutMacrosUtf8, RemovesTheSameMarkupWhateverTheLength) {
 
 SaveImage ImageOf(const std::vector<uint8_t>& bytes) {
   SaveImage image;
-  image.Bytes = bytes;
+  image.Bytes.assign(bytes.begin(), bytes.end());
   image.ImageLength = static_cast<int32_t>(bytes.size());
   image.HeaderLength = 0;
   return image;
