@@ -8,13 +8,24 @@
 
 #include <QMainWindow>
 
+#include <memory>
 #include <string>
 
 #include "ui/form.h"
 #include "ui/qt/control_widgets.h"
+#include "ui/qt/export_menu.h"
 #include "ui/qt/qt_host.h"
 
+class QAction;
+class QFileSystemWatcher;
+class QLabel;
+class QMenu;
 class QTabWidget;
+class QTimer;
+
+namespace varnak::ui {
+class SaveFollower;
+}
 
 namespace varnak::gui {
 
@@ -32,10 +43,25 @@ class MainWindow : public QMainWindow, private ControlEvents {
   // Copies TForm1's state into every widget.
   void Render();
 
+  // ---- Around the design's window: menus, status bar, settings (menus.cpp, status_bar.cpp,
+  // window_settings.cpp, follow_folder.cpp) ----
+  ExportMenus& Exports() { return *exports_; }
+  // Opens the newest save of `folder` and loads every newer one the game writes there.
+  void FollowFolder(const std::string& folder);
+  void StopFollowing();
+  // Looks at the followed folder now, as the watcher does when it changed.
+  void LookAtFollowedFolder();
+  bool Following() const;
+  // The status bar's parts: the file, its turn and date, the load time.
+  QLabel* StatusPart(int index) const { return statusParts_[index]; }
+  // Moves to the next (+1) or previous (-1) shown page, round the end.
+  void StepPage(int step);
+
  protected:
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dragMoveEvent(QDragMoveEvent* event) override;
   void dropEvent(QDropEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;  // remembers the window
 
  private:
   void TextEdited(const std::string& name, const std::string& text) override;
@@ -49,11 +75,27 @@ class MainWindow : public QMainWindow, private ControlEvents {
   void Dispatch(Action&& action);
   QWidget* BuildTop();
   void BuildPages();
+  void BuildMenus();
+  void BuildStatusBar();
+  void RestoreSettings();
+  void RememberSettings() const;
+  // After a load of `path` that took `ms`: the status bar, the recent files, the folder.
+  void AfterLoad(const std::string& path, qint64 ms);
+  void OpenWithDialog();
+  void FillRecentMenu();
+  void ShowStatus(const QString& message);
 
   QtFormHost host_;
   ui::TForm1 form_;
   ControlWidgets widgets_;
   QTabWidget* pages_ = nullptr;
+  std::unique_ptr<ExportMenus> exports_;
+  QLabel* statusParts_[3] = {};
+  QMenu* recentMenu_ = nullptr;
+  QAction* followAction_ = nullptr;
+  std::unique_ptr<ui::SaveFollower> follower_;
+  QFileSystemWatcher* watcher_ = nullptr;
+  QTimer* settle_ = nullptr;  // the pause between two looks at a save still being written
   bool busy_ = false;     // an action runs (its message box may be open)
   bool closing_ = false;  // the widgets are being destroyed
 };
