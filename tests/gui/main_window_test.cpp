@@ -9,8 +9,10 @@
 #include <QLocale>
 #include <QMimeData>
 #include <QPushButton>
+#include <QSettings>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 #include <QValueAxis>
@@ -109,11 +111,14 @@ class MainWindowTest : public QObject {
   void rendersEveryPageOfTheSampleSave();
 
  private:
+  QTemporaryDir settings_;
   DialogWatcher dialogs_;
 };
 
 void MainWindowTest::initTestCase() {
   varnak::gui::SetUpApplication();  // as the program's start does
+  // What the window remembers goes to a folder of the test's own.
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_.path());
   // The offscreen platform says on every layout change that it keeps no size hints.
   static const QtMessageHandler standard = qInstallMessageHandler(nullptr);
   qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {

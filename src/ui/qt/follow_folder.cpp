@@ -1,6 +1,7 @@
 // File > Follow Save Folder: the desktop watches the folder and says when to look; the
 // follower (ui/save_follower.h) decides what to load.
 #include <QAction>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileSystemWatcher>
 #include <QMessageBox>
@@ -54,14 +55,9 @@ void MainWindow::StopFollowing() {
 void MainWindow::LookAtFollowedFolder() {
   if (!follower_) return;
   ui::FollowResult result;
-  bool looked = false;
   QElapsedTimer timer;
   timer.start();
-  Dispatch([&] {
-    result = follower_->Follow(form_);
-    looked = true;
-  });
-  if (!looked) {  // the user is in the middle of an action: look once it is over
+  if (!TryAction([&] { result = follower_->Follow(form_); })) {  // the user is in the middle of an action: look once it is over
     settle_->start();
     return;
   }

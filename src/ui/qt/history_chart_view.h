@@ -12,6 +12,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <optional>
 #include <string>
 #include <utility>
@@ -70,7 +71,9 @@ class HistoryChartView : public QChartView {
   QToolButton* resetZoom_ = nullptr;
   Readout readout_;
   std::function<void(const QPoint&)> contextMenu_;
-  std::array<double, 4> limits_{0, 1, 0, 0};  // the window's: first and last turn, axis min and max
+  // The window's limits last set: first and last turn, axis minimum and maximum (none yet).
+  std::array<double, 4> limits_ = {kNone, kNone, kNone, kNone};
+  static constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
   QString pointText_;
   std::array<bool, ui::kSeriesCount> hidden_{};  // by the user, through the legend
 };

@@ -162,6 +162,15 @@ void MainWindow::Dispatch(Action&& action) {
   Render();
 }
 
+bool MainWindow::TryAction(const std::function<void()>& action) {
+  bool ran = false;
+  Dispatch([&] {
+    action();
+    ran = true;
+  });
+  return ran;
+}
+
 void MainWindow::OpenWithDialog() {
   const int chosen = host_.FilesChosen();
   Dispatch([this] { form_.UserLoad(); });

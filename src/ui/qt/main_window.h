@@ -8,6 +8,7 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -73,6 +74,8 @@ class MainWindow : public QMainWindow, private ControlEvents {
   // Runs one user action on the window, then renders it.
   template <typename Action>
   void Dispatch(Action&& action);
+  // Dispatch for the files beside this one; false when the action could not run now.
+  bool TryAction(const std::function<void()>& action);
   QWidget* BuildTop();
   void BuildPages();
   void BuildMenus();
