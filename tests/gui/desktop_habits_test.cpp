@@ -28,6 +28,7 @@
 
 #include "app/window_report.h"
 #include "dialog_watcher.h"
+#include "shown_window.h"
 #include "support/save_fixture.h"
 #include "ui/qt/history_chart_view.h"
 #include "ui/qt/main_window.h"
@@ -36,7 +37,7 @@
 using varnak::fixture::DialogWatcher;
 using varnak::fixture::SaveFixture;
 using varnak::gui::HistoryChartView;
-using varnak::gui::MainWindow;
+using varnak::fixture::Shown;
 
 namespace {
 
@@ -54,36 +55,18 @@ std::string SaveFile(const SaveFixture& save, const std::string& path) {
   return path;
 }
 
-struct Shown {
-  MainWindow w;
-  Shown() {
-    w.show();
-    w.activateWindow();
-    if (!QTest::qWaitForWindowActive(&w)) qWarning("the window did not become active");
-  }
-  template <typename W>
-  W* Get(const char* name) {
-    W* widget = w.findChild<W*>(QString::fromLatin1(name));
-    if (widget == nullptr) qFatal("no widget %s", name);
-    return widget;
-  }
-  void ShowPage(const char* caption) {
-    for (int i = 0; i < w.PageControl()->count(); ++i)
-      if (w.PageControl()->tabText(i) == QLatin1String(caption)) w.PageControl()->setCurrentIndex(i);
-  }
-  HistoryChartView* Chart() {
-    ShowPage("Graph");
-    auto* chart = Get<HistoryChartView>("HistoryChart");
-    QApplication::processEvents();
-    return chart;
-  }
-  // Where the point (turn, value) of series `s` is drawn, in the chart's viewport.
-  QPoint At(HistoryChartView* chart, int s, double turn, double value) {
-    const QPointF scene = chart->chart()->mapToPosition(QPointF(turn, value), chart->Series(s));
-    return chart->mapFromScene(scene);
-  }
-  QMenu* Menu(const char* name) { return Get<QMenu>(name); }
-};
+HistoryChartView* ShownChart(Shown& s) {
+  s.ShowPage("Graph");
+  auto* chart = s.Get<HistoryChartView>("HistoryChart");
+  QApplication::processEvents();
+  return chart;
+}
+
+// Where the point (turn, value) of series `series` is drawn, in the chart's viewport.
+QPoint At(HistoryChartView* chart, int series, double turn, double value) {
+  const QPointF scene = chart->chart()->mapToPosition(QPointF(turn, value), chart->Series(series));
+  return chart->mapFromScene(scene);
+}
 
 // The actions of a menu as it shows itself.
 QStringList Texts(QMenu* menu) {
@@ -144,11 +127,11 @@ void DesktopHabitsTest::init() { QSettings().clear(); }
 void DesktopHabitsTest::hoveringALineSaysWhoWhenAndHowMuch() {
   Shown s;
   s.w.LoadFile(SaveFile(ChartSave(), varnak::fixture::TempPath("hover.sav")));
-  HistoryChartView* chart = s.Chart();
+  HistoryChartView* chart = ShownChart(s);
   const auto& points = s.w.Form().HistoryChart.Series[0].Points;
   QVERIFY(points.size() >= 3);
   const auto [turn, value] = points[2];
-  QTest::mouseMove(chart->viewport(), s.At(chart, 0, turn, value));
+  QTest::mouseMove(chart->viewport(), At(chart, 0, turn, value));
   QTRY_VERIFY(!chart->PointText().isEmpty());
   // Turn 2 of a normal-speed game: 3920 BC.
   QCOMPARE(chart->PointText(), QStringLiteral("Aurelia, turn %1 (3920BC): Score 40").arg(turn));
@@ -157,13 +140,13 @@ void DesktopHabitsTest::hoveringALineSaysWhoWhenAndHowMuch() {
 void DesktopHabitsTest::aDraggedRectangleZoomsAndARightClickGoesBack() {
   Shown s;
   s.w.LoadFile(SaveFile(ChartSave(1000), varnak::fixture::TempPath("zoom.sav")));
-  HistoryChartView* chart = s.Chart();
+  HistoryChartView* chart = ShownChart(s);
   QValueAxis* y = chart->VerticalAxis();
   const auto& state = s.w.Form().HistoryChart;
   QCOMPARE(y->min(), double(state.AxisMin));  // -20 .. 1050, as the window sets them
   QCOMPARE(y->max(), double(state.AxisMax));
-  const QPoint from = s.At(chart, 0, 1, 300);
-  const QPoint to = s.At(chart, 0, 3, 50);
+  const QPoint from = At(chart, 0, 1, 300);
+  const QPoint to = At(chart, 0, 3, 50);
   QTest::mousePress(chart->viewport(), Qt::LeftButton, {}, from);
   QTest::mouseMove(chart->viewport(), to);
   QTest::mouseRelease(chart->viewport(), Qt::LeftButton, {}, to);
@@ -195,7 +178,7 @@ void DesktopHabitsTest::aLegendClickHidesAndShowsALine() {
   Shown s;
   s.w.Form().UserCheck("ShowAICheckBox", true);
   s.w.LoadFile(SaveFile(ChartSave(), varnak::fixture::TempPath("legend.sav")));
-  HistoryChartView* chart = s.Chart();
+  HistoryChartView* chart = ShownChart(s);
   QLegendMarker* marker = chart->chart()->legend()->markers(chart->Series(1)).front();
   QVERIFY(chart->Series(1)->isVisible());
   emit marker->clicked();
@@ -237,7 +220,7 @@ void DesktopHabitsTest::exportsAndTheClipboardHoldWhatTheReportWrites() {
 
   // File > Export offers what the page shown holds; every grid gets it without code of its own.
   s.ShowPage("Terrain");
-  QMenu* exportMenu = s.Menu("ExportMenu");
+  QMenu* exportMenu = s.Get<QMenu>("ExportMenu");
   const QStringList offered = Texts(exportMenu);
   QCOMPARE(offered.filter(QStringLiteral("Copy")),
            QStringList({"Copy PlotTypeGrid as CSV", "Copy TerrainTypeGrid as CSV",
@@ -261,7 +244,7 @@ void DesktopHabitsTest::recentFilesListTheLastSavesAndDropMissingOnes() {
     dialogs_.TakeBoxes();
   }
   Shown s;  // a new run
-  QMenu* recent = s.Menu("OpenRecentMenu");
+  QMenu* recent = s.Get<QMenu>("OpenRecentMenu");
   QCOMPARE(Texts(recent), QStringList({QString::fromStdString(b), QString::fromStdString(a)}));
   QCOMPARE(varnak::gui::LastFolder(), folder.path());  // where the open dialog starts
   Action(recent, QString::fromStdString(a))->trigger();
@@ -340,7 +323,7 @@ void DesktopHabitsTest::theWindowRemembersItsPlaceAndPage() {
 
 void DesktopHabitsTest::theViewMenuListsThePagesAndKeysMoveBetweenThem() {
   Shown s;
-  QStringList pages = Texts(s.Menu("ViewMenu"));
+  QStringList pages = Texts(s.Get<QMenu>("ViewMenu"));
   QCOMPARE(pages.size(), s.w.PageControl()->count() + 2);
   QCOMPARE(pages.front(), QStringLiteral("Base"));
   QCOMPARE(pages.back(), QStringLiteral("&Next Page"));
@@ -351,7 +334,7 @@ void DesktopHabitsTest::theViewMenuListsThePagesAndKeysMoveBetweenThem() {
   QTest::keyClick(&s.w, Qt::Key_PageUp, Qt::ControlModifier);  // round the end
   QCOMPARE(s.w.PageControl()->currentIndex(), s.w.PageControl()->count() - 1);
   s.w.PageControl()->setTabVisible(0, false);  // a hidden page is neither listed nor visited
-  QVERIFY(!Texts(s.Menu("ViewMenu")).contains(QStringLiteral("Base")));
+  QVERIFY(!Texts(s.Get<QMenu>("ViewMenu")).contains(QStringLiteral("Base")));
   QTest::keyClick(&s.w, Qt::Key_PageDown, Qt::ControlModifier);
   QCOMPARE(s.w.PageControl()->currentIndex(), 1);
 }

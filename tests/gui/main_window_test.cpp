@@ -21,6 +21,7 @@
 #include <string>
 
 #include "dialog_watcher.h"
+#include "shown_window.h"
 #include "support/save_fixture.h"
 #include "ui/qt/history_chart_view.h"
 #include "ui/qt/log_view.h"
@@ -32,6 +33,7 @@ using varnak::fixture::DialogWatcher;
 using varnak::fixture::SaveFixture;
 using varnak::fixture::ShownBox;
 using varnak::gui::MainWindow;
+using varnak::fixture::Shown;
 
 namespace {
 
@@ -59,27 +61,6 @@ std::string SaveFile(const SaveFixture& save, const std::string& name) {
   return path;
 }
 
-// A window shown on the screen, active, so that the focus moves as a user moves it.
-struct Shown {
-  MainWindow w;
-  Shown() {
-    w.show();
-    w.activateWindow();
-    if (!QTest::qWaitForWindowActive(&w)) qWarning("the window did not become active");
-  }
-  template <typename W>
-  W* Get(const char* name) {
-    W* widget = w.findChild<W*>(QString::fromLatin1(name));
-    if (widget == nullptr) qFatal("no widget %s", name);
-    return widget;
-  }
-  QString Text(const char* name) { return Get<QLineEdit>(name)->text(); }
-  void ShowPage(const char* caption) {
-    QTabWidget* pages = w.PageControl();
-    for (int i = 0; i < pages->count(); ++i)
-      if (pages->tabText(i) == QLatin1String(caption)) pages->setCurrentIndex(i);
-  }
-};
 
 void Retype(QLineEdit* box, const QString& text) {
   box->setFocus();
