@@ -14,6 +14,8 @@ packages=(
   clang libclang-rt-14-dev
   # the Debian package: manual pages, icons, dependencies, checks
   help2man librsvg2-bin dpkg-dev file desktop-file-utils appstream lintian
+  # screenshots of the window under Xvfb: keys and the pointer driven from a script
+  xdotool
   "$@"
 )
 

@@ -1,4 +1,4 @@
-// varnak-analyzer [SAVE]: the desktop window; opens SAVE at start when one is given.
+// varnak-analyzer [SAVE | --follow FOLDER]: the desktop window; opens SAVE, or follows FOLDER, at start.
 #include <QApplication>
 
 #include <cstdio>
@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr const char* kUsage = "Usage: varnak-analyzer [SAVE]\n";
+constexpr const char* kUsage = "Usage: varnak-analyzer [SAVE | --follow FOLDER]\n";
 constexpr const char* kHelp =
     "\n"
     "Shows what a save of Varnak or its expansion Skarn holds: the game's settings, the map,\n"
@@ -18,8 +18,10 @@ constexpr const char* kHelp =
     "one player's economy and technologies, two score calculators and a leader-attitude\n"
     "breakdown. It only reads saves; it never writes one.\n"
     "\n"
-    "  SAVE        the save to open at start; \"Load File\" opens another\n"
-    "  -h, --help  print this help and exit\n"
+    "  SAVE             the save to open at start; \"Load File\" opens another\n"
+    "  --follow FOLDER  open the newest save in FOLDER, then every newer one that the\n"
+    "                   game writes there (File > Follow Save Folder)\n"
+    "  -h, --help       print this help and exit\n"
     "\n"
     "Qt's own options (-platform, -style, ...) are taken as well.\n";
 

@@ -8,6 +8,7 @@
 #include <type_traits>
 
 #include "app/save_table.h"
+#include "ui/export_csv.h"
 #include "ui/format.h"
 
 namespace varnak::app {
@@ -104,6 +105,31 @@ bool HasControl(ui::TForm1& form, const std::string& wanted, bool editableOnly =
   return found;
 }
 
+// The world map's name: its picture goes out as PNG.
+constexpr std::string_view kMapControl = "WorldMap";
+
+bool CanExport(ui::TForm1& form, const std::string& wanted) {
+  bool found = wanted == kMapControl;
+  form.ForEachControl([&](std::string_view name, const auto& control) {
+    if constexpr (ui::kHasCsv<std::decay_t<decltype(control)>>) found = found || name == wanted;
+  });
+  return found;
+}
+
+// Writes control `wanted` to `file`: CSV for a grid, list, log or the chart, PNG for the
+// map. Nothing when written, else why not.
+std::optional<std::string> Export(ui::TForm1& form, const std::string& wanted, const std::string& file) {
+  std::optional<std::string> problem = "no control " + wanted + " to write";
+  form.ForEachControl([&](std::string_view name, const auto& control) {
+    if constexpr (ui::kHasCsv<std::decay_t<decltype(control)>>)
+      if (name == wanted) problem = ui::WriteWholeFile(file, ui::CsvOf(control));
+  });
+  // The map is written here, as PNG, once the window has one; until then there is no
+  // map to write.
+  if (wanted == kMapControl) problem = "no map is shown";
+  return problem;
+}
+
 std::optional<int> ParseIndex(const std::string& text) {
   try {
     return ui::StrToInt(text);
@@ -142,13 +168,14 @@ int RunReport(const std::vector<std::string>& args, std::ostream& out, std::ostr
   // everywhere, options with dashes only.
   cli.allow_windows_style_options(false);
   cli.footer(std::string("Many saves at once:\n") + kTableUsage);
-  std::vector<std::string> selects, checks, edits, types;
+  std::vector<std::string> selects, checks, edits, types, exports;
   std::vector<std::string> saves;
   auto* selectOpt = cli.add_option("--select", selects, "chose entry INDEX of selector NAME (NAME=INDEX)");
   auto* checkOpt = cli.add_option("--check", checks, "cleared (0) or ticked (1) check box NAME (NAME=0|1)");
   auto* editOpt = cli.add_option("--edit", edits, "replaced the text of edit box NAME, then left it (NAME=TEXT)");
   auto* typeOpt = cli.add_option("--type", types, "typed TEXT into the drop-down NAME (NAME=TEXT)");
-  for (CLI::Option* o : {selectOpt, checkOpt, editOpt, typeOpt})
+  auto* exportOpt = cli.add_option("--export", exports, "write control NAME to FILE, after the events (NAME=FILE)");
+  for (CLI::Option* o : {selectOpt, checkOpt, editOpt, typeOpt, exportOpt})
     o->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)->allow_extra_args(false);
   cli.add_option("SAVE", saves, "the save file to load")->expected(0, 1);
 
@@ -181,6 +208,15 @@ int RunReport(const std::vector<std::string>& args, std::ostream& out, std::ostr
     }
     events.push_back(std::move(event));
   }
+  std::vector<std::pair<std::string, std::string>> toWrite;
+  for (const std::string& raw : exports) {
+    std::string name, file;
+    if (!Split(raw, name, file) || file.empty()) {
+      err << "varnak-report: expected NAME=FILE, got '" << raw << "'\n";
+      return 2;
+    }
+    toWrite.emplace_back(std::move(name), std::move(file));
+  }
 
   ReportHost host;
   ui::TForm1 form(host);
@@ -201,6 +237,12 @@ int RunReport(const std::vector<std::string>& args, std::ostream& out, std::ostr
       return 2;
     }
   }
+  for (const auto& [name, file] : toWrite) {
+    if (!CanExport(form, name)) {
+      err << "varnak-report: no control to export: " << name << "\n";
+      return 2;
+    }
+  }
 
   if (!saves.empty()) {
     host.File = saves.front();
@@ -214,8 +256,15 @@ int RunReport(const std::vector<std::string>& args, std::ostream& out, std::ostr
       case EventKind::Type: form.UserType(e.Name, e.Value); break;
     }
   }
+  int status = 0;
+  for (const auto& [name, file] : toWrite) {
+    if (const std::optional<std::string> problem = Export(form, name, file)) {
+      err << "varnak-report: " << name << ": " << *problem << "\n";
+      status = 1;
+    }
+  }
   out << WindowState(form).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
-  return 0;
+  return status;
 }
 
 }  // namespace varnak::app

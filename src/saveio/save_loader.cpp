@@ -318,6 +318,14 @@ LoadedSave BuildSaveImage(std::span<const uint8_t> raw, const std::string& displ
   return BuildImage(raw, {}, displayName, inflater);
 }
 
+std::string InflaterVersions() {
+  std::string versions = std::string("zlib ") + zlibVersion();
+#ifdef VARNAK_HAVE_LIBDEFLATE
+  versions += ", libdeflate " LIBDEFLATE_VERSION_STRING;
+#endif
+  return versions;
+}
+
 LoadedSave LoadSaveFile(const std::string& path) {
   LoadedSave failed;
   InputFile in(path);

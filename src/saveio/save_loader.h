@@ -35,6 +35,9 @@ enum class Inflater { Fast, Zlib };
 // Whether this build has libdeflate (without it, Fast is zlib alone).
 bool HaveFastInflater();
 
+// The inflaters this build uses and their versions, e.g. "zlib 1.3.1, libdeflate 1.23".
+std::string InflaterVersions();
+
 // Reads the file whole and builds its image; an error names the file by `path` as given.
 LoadedSave LoadSaveFile(const std::string& path);
 

@@ -58,16 +58,25 @@ struct ListControl {
   std::vector<std::string> Items;
 };
 
+// Where the parts of a dated log line begin in its text: the turn runs up to DateAt,
+// the date up to EventAt. Both 0 for a line that is only a notice ("Not Available").
+struct LogFields {
+  uint32_t DateAt = 0;
+  uint32_t EventAt = 0;
+  friend bool operator==(const LogFields&, const LogFields&) = default;
+};
+
 struct LogLine {
   std::string Text;
   Color LineColor = kBlack;
+  LogFields Fields;  // what an export splits the line into
 };
 
 // A rich-text box with a colour per line.
 struct LogControl {
   std::vector<LogLine> Lines;
   void Clear() { Lines.clear(); }
-  void Add(std::string text, Color color) { Lines.push_back({std::move(text), color}); }
+  void Add(std::string text, Color color) { Lines.push_back({std::move(text), color, {}}); }
 };
 
 struct SelectControl {

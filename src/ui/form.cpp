@@ -63,6 +63,12 @@ Control* Find(TForm1& form, std::string_view wanted) {
   return found;
 }
 
+std::string DamageWarning(const GameModel& m) {
+  return Format("The save looks damaged: the data ends at 0x%llX, inside %s; what follows is "
+                "shown as zeros.",
+                static_cast<unsigned long long>(m.Damage.Offset), m.Damage.Section.c_str());
+}
+
 }  // namespace
 
 TForm1::TForm1(FormHost& host) : host_(host), model_(std::make_unique<GameModel>()) {
@@ -280,6 +286,17 @@ void TForm1::LoadFile(const std::string& path) {
   ShowLoadedModel(std::move(fresh), path, FileDate(loaded.ModifiedUnixSeconds));
 }
 
+std::optional<std::string> TForm1::LoadFileIfWhole(const std::string& path) {
+  LoadedSave loaded = LoadSaveFile(path);
+  if (!loaded.Ok) return loaded.Error;
+  // No donor: the records of the shown model stay its own until the new one is known whole.
+  std::unique_ptr<GameModel> fresh = SaveAnalyse(loaded.Image, model_->Factors, nullptr);
+  RecycleImage(std::move(loaded.Image));
+  if (fresh->Damage.Damaged) return path + ": " + DamageWarning(*fresh);
+  Run([&] { ShowLoadedModel(std::move(fresh), path, FileDate(loaded.ModifiedUnixSeconds)); });
+  return std::nullopt;
+}
+
 void TForm1::ShowLoadedModel(std::unique_ptr<GameModel> fresh, const std::string& path,
                              const std::string& date) {
   fresh->Factors = model_->Factors;  // the user's factors outlive a load
@@ -310,10 +327,7 @@ void TForm1::ShowLoadedModel(std::unique_ptr<GameModel> fresh, const std::string
   });
 
   if (m.Damage.Damaged) {
-    const std::string warning =
-        Format("The save looks damaged: the data ends at 0x%llX, inside %s; what follows is "
-               "shown as zeros.",
-               static_cast<unsigned long long>(m.Damage.Offset), m.Damage.Section.c_str());
+    const std::string warning = DamageWarning(m);
     lastLoad_.Warnings.push_back(warning);
     host_.ShowWarning(warning);
   }

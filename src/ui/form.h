@@ -248,6 +248,10 @@ class TForm1 {
 
   // Loads the file at `path` as "Load File" does after its dialog.
   void LoadFile(const std::string& path);
+  // Loads the file at `path` only when it loads whole: no loader error and no damage.
+  // Otherwise the window stays exactly as it was and nothing is reported; the reason
+  // is returned (a save that the game is still writing is not worth a message yet).
+  std::optional<std::string> LoadFileIfWhole(const std::string& path);
   // Shows a freshly read model as the end of a load does (tests state models here).
   void ShowLoadedModel(std::unique_ptr<GameModel> model, const std::string& path,
                        const std::string& date);

@@ -88,19 +88,23 @@ std::string Latin1ToUtf8(std::string_view latin1) {
   return out;
 }
 
-void WriteLogLine(std::string& out, int32_t turn, int32_t year, std::string_view month,
-                  std::string_view latin1) {
+LogFields WriteLogLine(std::string& out, int32_t turn, int32_t year, std::string_view month,
+                       std::string_view latin1) {
   month = UpToZero(month);
   latin1 = UpToZero(latin1);
   out.clear();
   out.reserve(18 + month.size() + 2 * latin1.size());
+  LogFields fields;
   AppendPadded(out, turn, 4);
+  fields.DateAt = static_cast<uint32_t>(out.size());
   AppendPaddedYear(out, year);
   out += ' ';
   out += month;
   out += ' ';
+  fields.EventAt = static_cast<uint32_t>(out.size());
   AppendLatin1AsUtf8(out, latin1);
-  DropMinusOfZero(out);  // as Format does
+  DropMinusOfZero(out);  // as Format does; it keeps the width, so the fields stay put
+  return fields;
 }
 
 int32_t StrToInt(const std::string& text) {

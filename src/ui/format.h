@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "ui/controls.h"
+
 namespace varnak::ui {
 
 // MinGW's "printf" checks against Microsoft's runtime; the C++ library formats with
@@ -46,8 +48,8 @@ std::string PlainYear(int32_t year);
 // A line of the replay log or a player log, written into `out` (whose memory is
 // reused): Format("%4d%s %s %s") of the turn, the PaddedYear of the year, the month
 // and the Latin-1 text shown in UTF-8. Written without printf, since a log has tens
-// of thousands of lines.
-void WriteLogLine(std::string& out, int32_t turn, int32_t year, std::string_view month,
+// of thousands of lines. Returns where the date and the event begin.
+LogFields WriteLogLine(std::string& out, int32_t turn, int32_t year, std::string_view month,
                   std::string_view latin1);
 
 // "%6d:%02.2d:%02.2d" of the hours, minutes and seconds of `seconds`.

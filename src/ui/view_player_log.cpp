@@ -41,7 +41,7 @@ void TForm1::DrawPlayerLog() {
     if (!ShowCityEventsCheckBox.Checked && msg.MessageKind == kCityEventKind) continue;
     const int32_t year = Turn2Date(m.GameSpeed, msg.MessageTurn, month, scratchElapsed);
     LogLine& line = lines.Slot();
-    WriteLogLine(line.Text, msg.MessageTurn, year, month, msg.MessageText);
+    line.Fields = WriteLogLine(line.Text, msg.MessageTurn, year, month, msg.MessageText);
     line.LineColor = MessageColour(msg);
     lines.Keep();
   }

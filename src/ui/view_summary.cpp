@@ -220,7 +220,7 @@ void TForm1::PrintReplayPage() {
         if (msg.Text.empty()) continue;
         const int32_t year = Turn2Date(m.GameSpeed, msg.Turn, month, scratchElapsed);
         LogLine& line = lines.Slot();
-        WriteLogLine(line.Text, msg.Turn, year, month, msg.Text);
+        line.Fields = WriteLogLine(line.Text, msg.Turn, year, month, msg.Text);
         line.LineColor = ReplayColor(msg);
         lines.Keep();
       }

@@ -9,8 +9,10 @@
 #include <QLocale>
 #include <QMimeData>
 #include <QPushButton>
+#include <QSettings>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 #include <QValueAxis>
@@ -19,6 +21,7 @@
 #include <string>
 
 #include "dialog_watcher.h"
+#include "shown_window.h"
 #include "support/save_fixture.h"
 #include "ui/qt/history_chart_view.h"
 #include "ui/qt/log_view.h"
@@ -30,6 +33,7 @@ using varnak::fixture::DialogWatcher;
 using varnak::fixture::SaveFixture;
 using varnak::fixture::ShownBox;
 using varnak::gui::MainWindow;
+using varnak::fixture::Shown;
 
 namespace {
 
@@ -57,27 +61,6 @@ std::string SaveFile(const SaveFixture& save, const std::string& name) {
   return path;
 }
 
-// A window shown on the screen, active, so that the focus moves as a user moves it.
-struct Shown {
-  MainWindow w;
-  Shown() {
-    w.show();
-    w.activateWindow();
-    if (!QTest::qWaitForWindowActive(&w)) qWarning("the window did not become active");
-  }
-  template <typename W>
-  W* Get(const char* name) {
-    W* widget = w.findChild<W*>(QString::fromLatin1(name));
-    if (widget == nullptr) qFatal("no widget %s", name);
-    return widget;
-  }
-  QString Text(const char* name) { return Get<QLineEdit>(name)->text(); }
-  void ShowPage(const char* caption) {
-    QTabWidget* pages = w.PageControl();
-    for (int i = 0; i < pages->count(); ++i)
-      if (pages->tabText(i) == QLatin1String(caption)) pages->setCurrentIndex(i);
-  }
-};
 
 void Retype(QLineEdit* box, const QString& text) {
   box->setFocus();
@@ -110,11 +93,14 @@ class MainWindowTest : public QObject {
   void rendersEveryPageOfTheSampleSave();
 
  private:
+  QTemporaryDir settings_;
   DialogWatcher dialogs_;
 };
 
 void MainWindowTest::initTestCase() {
   varnak::gui::SetUpApplication();  // as the program's start does
+  // What the window remembers goes to a folder of the test's own.
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_.path());
   // The offscreen platform says on every layout change that it keeps no size hints.
   static const QtMessageHandler standard = qInstallMessageHandler(nullptr);
   qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {

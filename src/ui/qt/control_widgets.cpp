@@ -242,6 +242,7 @@ QComboBox* ControlWidgets::Select(std::string_view name) const { return Get<QCom
 QCheckBox* ControlWidgets::Check(std::string_view name) const { return Get<QCheckBox>(name); }
 QTableWidget* ControlWidgets::Grid(std::string_view name) const { return Get<QTableWidget>(name); }
 HistoryChartView* ControlWidgets::Chart(std::string_view name) const { return Get<HistoryChartView>(name); }
+QWidget* ControlWidgets::Widget(std::string_view name) const { return Get<QWidget>(name); }
 
 std::vector<std::string> ControlWidgets::Unplaced() const {
   std::vector<std::string> names;

@@ -54,6 +54,7 @@ class ControlWidgets {
   QCheckBox* Check(std::string_view name) const;
   QTableWidget* Grid(std::string_view name) const;
   HistoryChartView* Chart(std::string_view name) const;
+  QWidget* Widget(std::string_view name) const;  // of any kind
 
   // Names of the widgets that no page has placed (a layout fault).
   std::vector<std::string> Unplaced() const;

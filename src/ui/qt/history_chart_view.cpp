@@ -1,10 +1,14 @@
 #include "ui/qt/history_chart_view.h"
 
 #include <QChart>
+#include <QContextMenuEvent>
+#include <QCursor>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QPen>
+#include <QToolButton>
+#include <QToolTip>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -76,9 +80,99 @@ HistoryChartView::HistoryChartView(QWidget* parent) : QChartView(parent) {
     series->attachAxis(horizontal_);
     series->attachAxis(vertical_);
     series_[i] = series;
+    const int index = static_cast<int>(i);
+    connect(series, &QLineSeries::hovered, this, [this, index](const QPointF& point, bool over) {
+      if (over) {
+        PointAt(index, point);
+      } else {
+        pointText_.clear();
+        QToolTip::hideText();
+      }
+    });
+    for (QLegendMarker* marker : chart->legend()->markers(series))
+      connect(marker, &QLegendMarker::clicked, this, [this, index] { ToggleLine(index); });
   }
   setChart(chart);
   setRenderHint(QPainter::Antialiasing);
+
+  setRubberBand(QChartView::RectangleRubberBand);
+  resetZoom_ = new QToolButton(this);
+  resetZoom_->setObjectName(QStringLiteral("ResetZoom"));
+  resetZoom_->setText(QStringLiteral("Reset zoom"));
+  resetZoom_->hide();
+  connect(resetZoom_, &QToolButton::clicked, this, [this] { ResetZoom(); });
+  for (QValueAxis* axis : {horizontal_, vertical_})
+    connect(axis, &QValueAxis::rangeChanged, this, [this] { ZoomChanged(); });
+}
+
+void HistoryChartView::PointAt(int index, const QPointF& value) {
+  const std::optional<std::string> text =
+      readout_ ? readout_(index, static_cast<int32_t>(std::lround(value.x()))) : std::nullopt;
+  pointText_ = text ? ToQt(*text) : QString();
+  if (pointText_.isEmpty()) QToolTip::hideText();
+  else QToolTip::showText(QCursor::pos(), pointText_, this);
+}
+
+bool HistoryChartView::Zoomed() const { return chart()->isZoomed(); }
+
+void HistoryChartView::ResetZoom() {
+  if (Zoomed()) chart()->zoomReset();
+}
+
+// The ticks follow the range shown: a zoomed range keeps as many round ticks as the
+// whole one.
+void HistoryChartView::ZoomChanged() {
+  const bool zoomed = Zoomed();
+  if (resetZoom_->isVisible() != zoomed) resetZoom_->setVisible(zoomed);
+  for (QValueAxis* axis : {horizontal_, vertical_}) {
+    const double step = TickStep(axis->max() - axis->min(), axis == horizontal_ ? 10 : 8);
+    if (axis->tickInterval() != step) axis->setTickInterval(step);
+  }
+}
+
+bool HistoryChartView::LineShown(int index) const { return !hidden_[static_cast<size_t>(index)]; }
+
+void HistoryChartView::ToggleLine(int index) {
+  bool& hidden = hidden_[static_cast<size_t>(index)];
+  hidden = !hidden;
+  QLineSeries* series = Series(index);
+  // Hiding a series hides its legend entry too; the entry stays, greyed, to click again.
+  const QList<QLegendMarker*> markers = chart()->legend()->markers(series);
+  const bool listed = !markers.isEmpty() && markers.front()->isVisible();
+  series->setVisible(!hidden);
+  for (QLegendMarker* marker : markers) {
+    marker->setVisible(listed);
+    QColor label = chart()->legend()->labelColor();
+    label.setAlpha(hidden ? 110 : 255);
+    marker->setLabelBrush(label);
+    QBrush box = marker->brush();
+    QColor colour = series->pen().color();
+    colour.setAlpha(hidden ? 60 : 255);
+    box.setColor(colour);
+    marker->setBrush(box);
+  }
+}
+
+void HistoryChartView::contextMenuEvent(QContextMenuEvent* event) {
+  event->accept();
+  if (Zoomed()) ResetZoom();
+  else if (contextMenu_) contextMenu_(event->globalPos());
+}
+
+void HistoryChartView::mouseReleaseEvent(QMouseEvent* event) {
+  // The chart view zooms out one step on a right-click; here it goes back all the way
+  // (contextMenuEvent).
+  if (event->button() == Qt::RightButton) {
+    event->accept();
+    return;
+  }
+  QChartView::mouseReleaseEvent(event);
+}
+
+void HistoryChartView::resizeEvent(QResizeEvent* event) {
+  QChartView::resizeEvent(event);
+  resetZoom_->adjustSize();
+  resetZoom_->move(width() - resetZoom_->width() - 6, 6);
 }
 
 bool HistoryChartView::InLegend(int index) const {
@@ -108,6 +202,8 @@ void HistoryChartView::Show(const ui::ChartControl& state) {
       series->replace(points);
       shown_[i] = from.Points;
     }
+    if (series->isVisible() == hidden_[i]) series->setVisible(!hidden_[i]);
+    // Showing the series shows its entry: the window decides whether it is listed.
     for (QLegendMarker* marker : chart()->legend()->markers(series)) marker->setVisible(from.InLegend);
     for (const auto& point : from.Points) {
       first = std::min(first, static_cast<double>(point.first));
@@ -117,9 +213,16 @@ void HistoryChartView::Show(const ui::ChartControl& state) {
   // The turns drawn set the horizontal axis; the window sets the vertical one.
   if (first > last) first = 0, last = 1;  // nothing drawn
   if (first == last) last = first + 1;
-  if (horizontal_->min() != first || horizontal_->max() != last) SetLimits(horizontal_, first, last, 10);
-  if (vertical_->min() != state.AxisMin || vertical_->max() != state.AxisMax)
-    SetLimits(vertical_, state.AxisMin, state.AxisMax, 8);
+  // A zoom lasts until the window draws other limits; unzoomed, the chart shows the
+  // window's limits exactly.
+  const std::array<double, 4> limits = {first, last, static_cast<double>(state.AxisMin),
+                                        static_cast<double>(state.AxisMax)};
+  if (limits != limits_) {
+    ResetZoom();
+    SetLimits(horizontal_, first, last, 10);
+    SetLimits(vertical_, limits[2], limits[3], 8);
+    limits_ = limits;
+  }
 }
 
 }  // namespace varnak::gui

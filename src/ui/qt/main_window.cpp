@@ -1,8 +1,10 @@
 #include "ui/qt/main_window.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDragEnterEvent>
+#include <QElapsedTimer>
 #include <QDropEvent>
 #include <QGridLayout>
 #include <QLabel>
@@ -19,6 +21,9 @@
 #include <exception>
 #include <optional>
 
+#include "ui/chart_readout.h"
+#include "ui/save_follower.h"
+#include "ui/qt/history_chart_view.h"
 #include "ui/qt/look.h"
 #include "ui/qt/page_kit.h"
 #include "ui/qt/qt_text.h"
@@ -80,10 +85,12 @@ MainWindow::MainWindow()
   const std::vector<std::string> unplaced = widgets_.Unplaced();
   if (!unplaced.empty()) qFatal("no page shows the control %s", unplaced.front().c_str());
 
-  auto* open = new QAction(QStringLiteral("Load File"), this);
-  open->setShortcut(QKeySequence::Open);
-  connect(open, &QAction::triggered, this, [this] { Dispatch([this] { form_.UserLoad(); }); });
-  addAction(open);
+  exports_ = std::make_unique<ExportMenus>(form_, widgets_, this);
+  widgets_.Chart("HistoryChart")->SetReadout(
+      [this](int series, int32_t turn) { return ui::ChartReadout(form_, series, turn); });
+  BuildMenus();
+  BuildStatusBar();
+  RestoreSettings();
 
   Render();
 }
@@ -107,7 +114,7 @@ QWidget* MainWindow::BuildTop() {
 
   auto* load = new QPushButton(QStringLiteral("Load File"));
   load->setObjectName(QStringLiteral("Button1"));
-  connect(load, &QPushButton::clicked, this, [this] { Dispatch([this] { form_.UserLoad(); }); });
+  connect(load, &QPushButton::clicked, this, [this] { OpenWithDialog(); });
   grid->addWidget(load, 2, 0);
   grid->addWidget(PageKit::Caption("Date"), 2, 2);
   QLineEdit* date = widgets_.Edit("Edit2");
@@ -167,8 +174,31 @@ void MainWindow::Dispatch(Action&& action) {
   Render();
 }
 
+bool MainWindow::TryAction(const std::function<void()>& action) {
+  bool ran = false;
+  Dispatch([&] {
+    action();
+    ran = true;
+  });
+  return ran;
+}
+
+void MainWindow::OpenWithDialog() {
+  const int chosen = host_.FilesChosen();
+  Dispatch([this] { form_.UserLoad(); });
+  if (host_.FilesChosen() != chosen && form_.LastLoad().File) AfterLoad(*form_.LastLoad().File, host_.SinceChosen());
+}
+
 void MainWindow::LoadFile(const std::string& path) {
+  QElapsedTimer timer;
+  timer.start();
   Dispatch([&] { form_.UserLoadFile(path); });
+  AfterLoad(path, timer.elapsed());
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  RememberSettings();
+  QMainWindow::closeEvent(event);
 }
 
 void MainWindow::TextEdited(const std::string& name, const std::string& text) {

@@ -16,7 +16,11 @@ void SetUpApplication() {
 }
 
 bool OpenFromCommandLine(MainWindow& window, const std::vector<std::string>& arguments) {
-  if (arguments.size() > 1) return false;
+  if (arguments.size() == 2 && arguments[0] == "--follow") {
+    QTimer::singleShot(0, &window, [&window, folder = arguments[1]] { window.FollowFolder(folder); });
+    return true;
+  }
+  if (arguments.size() > 1 || (arguments.size() == 1 && arguments[0] == "--follow")) return false;
   if (arguments.size() == 1) {
     // The same load as "Load File", once the window is on the screen to own its messages.
     QTimer::singleShot(0, &window, [&window, save = arguments.front()] { window.LoadFile(save); });
