@@ -7,7 +7,9 @@
 #include <ostream>
 #include <type_traits>
 
+#include "app/codepage_option.h"
 #include "app/save_table.h"
+#include "saveio/codepage.h"
 #include "ui/format.h"
 
 namespace varnak::app {
@@ -119,7 +121,8 @@ ordered_json WindowState(ui::TForm1& form) {
   state["load"] = {{"file", load.File ? ordered_json(*load.File) : ordered_json(nullptr)},
                    {"ok", load.Ok},
                    {"error", load.Error ? ordered_json(*load.Error) : ordered_json(nullptr)},
-                   {"warnings", load.Warnings}};
+                   {"warnings", load.Warnings},
+                   {"codepage", CodePageName(form.ShownCodePage())}};
   state["errors"] = form.ErrorReports();
   ordered_json pages = ordered_json::array();
   for (const ui::Page& page : form.Pages)
@@ -148,6 +151,8 @@ int RunReport(const std::vector<std::string>& args, std::ostream& out, std::ostr
   auto* typeOpt = cli.add_option("--type", types, "typed TEXT into the drop-down NAME (NAME=TEXT)");
   for (CLI::Option* o : {selectOpt, checkOpt, editOpt, typeOpt})
     o->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)->allow_extra_args(false);
+  std::string codePage;
+  AddCodePageOption(cli, codePage);
   cli.add_option("SAVE", saves, "the save file to load")->expected(0, 1);
 
   std::vector<std::string> argv(args.rbegin(), args.rend());
@@ -200,6 +205,7 @@ int RunReport(const std::vector<std::string>& args, std::ostream& out, std::ostr
     }
   }
 
+  form.UserChooseEncoding(*ui::TextEncodingFromName(codePage));
   if (!saves.empty()) {
     host.File = saves.front();
     form.UserLoad();

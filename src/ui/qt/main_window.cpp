@@ -7,6 +7,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
@@ -19,6 +20,7 @@
 #include <exception>
 #include <optional>
 
+#include "ui/qt/encoding_menu.h"
 #include "ui/qt/look.h"
 #include "ui/qt/page_kit.h"
 #include "ui/qt/qt_text.h"
@@ -85,6 +87,12 @@ MainWindow::MainWindow()
   connect(open, &QAction::triggered, this, [this] { Dispatch([this] { form_.UserLoad(); }); });
   addAction(open);
 
+  encodingMenu_ = new EncodingMenu(this, [this](ui::TextEncoding encoding) {
+    Dispatch([&] { form_.UserChooseEncoding(encoding); });
+  });
+  menuBar()->addMenu(encodingMenu_);
+  form_.UserChooseEncoding(EncodingMenu::Remembered());
+
   Render();
 }
 
@@ -142,6 +150,7 @@ void MainWindow::Render() {
     if (pages_->isTabVisible(i) != page.Visible) pages_->setTabVisible(i, page.Visible);
   }
   widgets_.Render(form_);
+  if (encodingMenu_ != nullptr) encodingMenu_->Render(form_);
 }
 
 template <typename Action>

@@ -18,6 +18,8 @@ class QTabWidget;
 
 namespace varnak::gui {
 
+class EncodingMenu;
+
 class MainWindow : public QMainWindow, private ControlEvents {
  public:
   MainWindow();
@@ -54,6 +56,7 @@ class MainWindow : public QMainWindow, private ControlEvents {
   ui::TForm1 form_;
   ControlWidgets widgets_;
   QTabWidget* pages_ = nullptr;
+  EncodingMenu* encodingMenu_ = nullptr;
   bool busy_ = false;     // an action runs (its message box may be open)
   bool closing_ = false;  // the widgets are being destroyed
 };
