@@ -15,6 +15,10 @@ using fixture::FormFixture;
 using nlohmann::ordered_json;
 using ui::TextEncoding;
 
+// What would turn `from` into `to`, as a JSON patch: empty when they are equal, and short
+// enough to read when they are not.
+ordered_json Changes(const ordered_json& from, const ordered_json& to) { return ordered_json::diff(from, to); }
+
 void Open(FormFixture& f, const std::string& path) {
   f.Host.NextFile = path;
   f.Form.UserLoad();
@@ -125,7 +129,7 @@ TEST(TextEncoding, ChoosingRedrawsEveryTextAndKeepsWhatTheUserSet) {
   chosenFirst.Form.UserChooseEncoding(TextEncoding::Latin1);
   Open(chosenFirst, VARNAK_RUSSIAN_SAMPLE_SAVE);
   SetEverything(chosenFirst.Form);
-  EXPECT_EQ(latin1, app::WindowState(chosenFirst.Form));
+  EXPECT_EQ(Changes(latin1, app::WindowState(chosenFirst.Form)), ordered_json::array());
   EXPECT_EQ(latin1["load"]["codepage"], "latin1");
   const ordered_json& c = latin1["controls"];
   EXPECT_EQ(c["NickE"]["text"], "Âëàäèìèð");
@@ -139,7 +143,7 @@ TEST(TextEncoding, ChoosingRedrawsEveryTextAndKeepsWhatTheUserSet) {
   EXPECT_EQ(f.Host.Errors, chosenFirst.Host.Errors);
 
   f.Form.UserChooseEncoding(TextEncoding::Auto);
-  EXPECT_EQ(app::WindowState(f.Form), cyrillic);
+  EXPECT_EQ(Changes(app::WindowState(f.Form), cyrillic), ordered_json::array());
 }
 
 TEST(TextEncoding, AFailedLoadKeepsTheChoiceAndTheCodePageInForce) {
