@@ -150,7 +150,8 @@ TEST(SaveTable, EveryRowEqualsTheSingleSaveReportOfItsSave) {
   for (const auto& [title, control] : kColumns) header.push_back(title);
   EXPECT_EQ(rows[0], header);
 
-  // The comparison above is only as good as what the rows hold.
+  // TableOf compared each row with its single-save report; that is only as good as what
+  // the rows hold.
   EXPECT_EQ(rows[1][2], "Aurelia");
   EXPECT_EQ(rows[1][1], "");
   EXPECT_NE(rows[1][5], "");
