@@ -69,6 +69,12 @@ void DriveWindow(const SaveImage& image) {
   form.UserLeave("DiffCoeffE");
   form.UserLeave("OrdoPopCurrE");
   form.UserEdit("Edit11", "  0");
+  // Every view's texts once more in each code page a user may choose, then in the one
+  // the detection chose.
+  for (ui::TextEncoding encoding : ui::kTextEncodings) {
+    if (encoding != ui::TextEncoding::Auto) form.UserChooseEncoding(encoding);
+  }
+  form.UserChooseEncoding(ui::TextEncoding::Auto);
 }
 
 }  // namespace varnak::fuzz

@@ -7,6 +7,7 @@
 #include <ostream>
 #include <string_view>
 
+#include "app/codepage_option.h"
 #include "ui/form.h"
 
 namespace varnak::app {
@@ -113,6 +114,8 @@ int RunTable(const std::vector<std::string>& args, std::ostream& out, std::ostre
   std::vector<std::string> saves;
   bool table = false;
   cli.add_flag("--table", table, "one CSV row per SAVE")->required();
+  std::string codePage;
+  AddCodePageOption(cli, codePage);
   cli.add_option("SAVE", saves, "the save files, in the order of their rows")->required();
   std::vector<std::string> argv(args.rbegin(), args.rend());
   try {
@@ -126,6 +129,7 @@ int RunTable(const std::vector<std::string>& args, std::ostream& out, std::ostre
 
   TableHost host;
   ui::TForm1 form(host);
+  form.UserChooseEncoding(*ui::TextEncodingFromName(codePage));
   WriteHeader(out);
   for (const std::string& save : saves) {
     host.File = save;

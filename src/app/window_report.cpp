@@ -7,8 +7,10 @@
 #include <ostream>
 #include <type_traits>
 
+#include "app/codepage_option.h"
 #include "app/save_table.h"
 #include "ui/export_csv.h"
+#include "saveio/codepage.h"
 #include "ui/format.h"
 
 namespace varnak::app {
@@ -147,7 +149,8 @@ ordered_json WindowState(ui::TForm1& form) {
   state["load"] = {{"file", load.File ? ordered_json(*load.File) : ordered_json(nullptr)},
                    {"ok", load.Ok},
                    {"error", load.Error ? ordered_json(*load.Error) : ordered_json(nullptr)},
-                   {"warnings", load.Warnings}};
+                   {"warnings", load.Warnings},
+                   {"codepage", CodePageName(form.ShownCodePage())}};
   state["errors"] = form.ErrorReports();
   ordered_json pages = ordered_json::array();
   for (const ui::Page& page : form.Pages)
@@ -177,6 +180,8 @@ int RunReport(const std::vector<std::string>& args, std::ostream& out, std::ostr
   auto* exportOpt = cli.add_option("--export", exports, "write control NAME to FILE, after the events (NAME=FILE)");
   for (CLI::Option* o : {selectOpt, checkOpt, editOpt, typeOpt, exportOpt})
     o->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)->allow_extra_args(false);
+  std::string codePage;
+  AddCodePageOption(cli, codePage);
   cli.add_option("SAVE", saves, "the save file to load")->expected(0, 1);
 
   std::vector<std::string> argv(args.rbegin(), args.rend());
@@ -244,6 +249,7 @@ int RunReport(const std::vector<std::string>& args, std::ostream& out, std::ostr
     }
   }
 
+  form.UserChooseEncoding(*ui::TextEncodingFromName(codePage));
   if (!saves.empty()) {
     host.File = saves.front();
     form.UserLoad();

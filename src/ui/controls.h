@@ -1,6 +1,6 @@
 // The state of the window's controls, without any toolkit: what each control shows.
-// Texts are UTF-8; save texts are turned from Latin-1 into UTF-8 when a view writes
-// them (Latin1ToUtf8).
+// Texts are UTF-8; a view writes the save's texts through TForm1::ShowText, in the
+// code page in force.
 #pragma once
 
 #include <array>

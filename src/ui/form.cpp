@@ -4,6 +4,7 @@
 #include <ctime>
 #include <span>
 
+#include "analysis/text_sample.h"
 #include "parser/save_analyse.h"
 #include "reference/reference_tables.h"
 #include "saveio/platform.h"
@@ -266,6 +267,34 @@ bool TForm1::UserType(const std::string& name, const std::string& text) {
   return true;
 }
 
+void TForm1::UserChooseEncoding(TextEncoding encoding) {
+  const CodePage before = ShownCodePage();
+  encoding_ = encoding;
+  if (autoCodePage_ && ShownCodePage() != before) Run([&] { PrintSaveTexts(); });
+}
+
+// ---- Save texts ----
+
+void TForm1::AppendShownText(std::string& out, std::string_view bytes, TextField field, int32_t row,
+                             int32_t item) const {
+  const WideTexts& unicode = model_->Unicode;
+  if (!unicode.Empty()) {
+    if (const std::string* whole = unicode.Find(field, row, item)) {
+      out += *whole;
+      return;
+    }
+  }
+  AppendUtf8(bytes, ShownCodePage(), out);
+}
+
+std::string TForm1::ShowText(std::string_view bytes, TextField field, int32_t row, int32_t item) const {
+  std::string out;
+  AppendShownText(out, bytes, field, row, item);
+  return out;
+}
+
+std::string TForm1::ShowText(std::string_view bytes) const { return ToUtf8(bytes, ShownCodePage()); }
+
 // ---- Load ----
 
 void TForm1::Button1Click() {
@@ -302,6 +331,7 @@ void TForm1::ShowLoadedModel(std::unique_ptr<GameModel> fresh, const std::string
   fresh->Factors = model_->Factors;  // the user's factors outlive a load
   model_ = std::move(fresh);
   const GameModel& m = *model_;
+  autoCodePage_ = DetectSaveCodePage(m);
   lastLoad_ = {path, true, std::nullopt, {}};
   SelectorPlayers = {};
 

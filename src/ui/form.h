@@ -19,6 +19,7 @@
 #include "model/game_model.h"
 #include "ui/controls.h"
 #include "ui/score_boxes.h"
+#include "ui/text_encoding.h"
 
 namespace varnak::ui {
 
@@ -204,6 +205,9 @@ class TForm1 {
   bool UserLeave(const std::string& name);
   bool UserEdit(const std::string& name, const std::string& text);  // type, then leave
   bool UserType(const std::string& name, const std::string& text);  // editable drop-downs
+  // The "Text encoding" menu: every text of the save on show is written again in the
+  // code page chosen; nothing is loaded again and nothing the user set changes.
+  void UserChooseEncoding(TextEncoding encoding);
 
   // ---- Handlers and operations under their window names ----
   void FormCreate();
@@ -233,6 +237,22 @@ class TForm1 {
   GameModel& Model() { return *model_; }
   const LoadStatus& LastLoad() const { return lastLoad_; }
   const std::vector<std::string>& ErrorReports() const { return errors_; }
+  // The user's choice of code page, and the code page the texts are shown in (what
+  // Auto chose for the save on show, else the one chosen).
+  TextEncoding Encoding() const { return encoding_; }
+  CodePage ShownCodePage() const { return CodePageOf(encoding_, autoCodePage_.value_or(CodePage::Cp1252)); }
+  // How the menu words `encoding` now ("Auto (Cyrillic)" once a save is on show).
+  std::string EncodingCaption(TextEncoding encoding) const { return TextEncodingCaption(encoding, autoCodePage_); }
+
+  // Every text of the save that a view shows passes here, as UTF-8: its 8-bit form
+  // through the code page in force, or its whole form when the save wrote it with a
+  // character above 255 (GameModel::Unicode, looked up at field, row and item).
+  std::string ShowText(std::string_view bytes, TextField field, int32_t row = 0, int32_t item = 0) const;
+  // A text of the save that is kept 8-bit only.
+  std::string ShowText(std::string_view bytes) const;
+  // ShowText, appended to `out` (whose memory a long log reuses).
+  void AppendShownText(std::string& out, std::string_view bytes, TextField field, int32_t row = 0,
+                       int32_t item = 0) const;
 
   OrdoFactors Ordo;
   std::array<TechDisplayEntry, kTechs> TechDisplayOrder{};
@@ -272,6 +292,8 @@ class TForm1 {
   void PrintPlayerGrids();
   void PrintReplayPage();
   void FillPlayerSelectors();
+  void NamePlayerSelectors();  // the names of the entries FillPlayerSelectors made
+  void PrintSaveTexts();       // every view that shows a text of the save, once more
   // The slot the Player and Player Log pages show for their selector's position.
   int32_t SlotShownBy(const SelectControl& box) const;
   template <typename Values>
@@ -294,6 +316,8 @@ class TForm1 {
   FormHost& host_;
   std::unique_ptr<GameModel> model_;
   LoadStatus lastLoad_;
+  TextEncoding encoding_ = TextEncoding::Auto;
+  std::optional<CodePage> autoCodePage_;  // what Auto chose for the save on show
   std::vector<std::string> errors_;
 };
 

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "saveio/codepage.h"
 #include "saveio/platform.h"
 
 namespace varnak::ui {
@@ -51,19 +52,6 @@ void AppendPaddedYear(std::string& out, int32_t year) {
 // What "%s" prints of a text: up to its first zero byte.
 std::string_view UpToZero(std::string_view text) { return text.substr(0, text.find('\0')); }
 
-void AppendLatin1AsUtf8(std::string& out, std::string_view latin1) {
-  size_t plain = 0;  // start of the run of ASCII not yet appended
-  for (size_t i = 0; i < latin1.size(); ++i) {
-    const auto c = static_cast<unsigned char>(latin1[i]);
-    if (c < 0x80) continue;
-    out.append(latin1.data() + plain, i - plain);
-    out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    plain = i + 1;
-  }
-  out.append(latin1.data() + plain, latin1.size() - plain);
-}
-
 }  // namespace
 
 std::string Format(const char* format, ...) {
@@ -81,19 +69,15 @@ std::string Format(const char* format, ...) {
   return out;
 }
 
-std::string Latin1ToUtf8(std::string_view latin1) {
-  std::string out;
-  out.reserve(latin1.size());
-  AppendLatin1AsUtf8(out, latin1);
-  return out;
-}
+std::string Latin1ToUtf8(std::string_view latin1) { return ToUtf8(latin1, CodePage::Latin1); }
 
 LogFields WriteLogLine(std::string& out, int32_t turn, int32_t year, std::string_view month,
-                       std::string_view latin1) {
+                       std::string_view shown) {
   month = UpToZero(month);
-  latin1 = UpToZero(latin1);
+  // A character 0 is the byte 0 in UTF-8 too, so the text ends where its 8-bit form did.
+  shown = UpToZero(shown);
   out.clear();
-  out.reserve(18 + month.size() + 2 * latin1.size());
+  out.reserve(18 + month.size() + shown.size());
   LogFields fields;
   AppendPadded(out, turn, 4);
   fields.DateAt = static_cast<uint32_t>(out.size());
@@ -102,7 +86,7 @@ LogFields WriteLogLine(std::string& out, int32_t turn, int32_t year, std::string
   out += month;
   out += ' ';
   fields.EventAt = static_cast<uint32_t>(out.size());
-  AppendLatin1AsUtf8(out, latin1);
+  out += shown;
   DropMinusOfZero(out);  // as Format does; it keeps the width, so the fields stay put
   return fields;
 }

@@ -25,7 +25,8 @@ namespace varnak::ui {
 // printf-style formatting in the C locale.
 std::string Format(const char* format, ...) __attribute__((format(VARNAK_PRINTF_FORMAT, 1, 2)));
 
-// Save texts are 8-bit: byte n is the character U+00nn.
+// An 8-bit text as Latin-1 (byte n is the character U+00nn). The views show the save's
+// texts through TForm1::ShowText, in the code page in force.
 std::string Latin1ToUtf8(std::string_view latin1);
 
 // The error report of a conversion that failed, worded as the window words it.
@@ -47,10 +48,10 @@ std::string PlainYear(int32_t year);
 
 // A line of the replay log or a player log, written into `out` (whose memory is
 // reused): Format("%4d%s %s %s") of the turn, the PaddedYear of the year, the month
-// and the Latin-1 text shown in UTF-8. Written without printf, since a log has tens
-// of thousands of lines. Returns where the date and the event begin.
+// and the text as shown (UTF-8). Written without printf, since a log has tens of
+// thousands of lines. Returns where the date and the event begin.
 LogFields WriteLogLine(std::string& out, int32_t turn, int32_t year, std::string_view month,
-                  std::string_view latin1);
+                       std::string_view shown);
 
 // "%6d:%02.2d:%02.2d" of the hours, minutes and seconds of `seconds`.
 std::string HoursMinutesSeconds(int32_t seconds);

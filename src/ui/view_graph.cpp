@@ -42,7 +42,7 @@ void TForm1::DrawGraph() {
                                   (m.RestrictedView == 0 || met));
     series.InLegend = shown;
     if (!shown) continue;
-    series.Title = Latin1ToUtf8(slot.SlotName);
+    series.Title = ShowText(slot.SlotName, TextField::SlotName, i);
     series.Points.reserve(static_cast<size_t>(turns));
     for (int32_t j = 0; j < turns; ++j) {
       const int32_t v = history != nullptr ? (*history)[static_cast<size_t>(i)][static_cast<size_t>(j)] : 0;

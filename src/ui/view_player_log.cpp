@@ -35,13 +35,17 @@ void TForm1::DrawPlayerLog() {
   Refill<LogLine> lines(PlayerLog.Lines);
   lines.Reserve(messages.size());
   std::string month;
-  for (const TMessageRec& msg : messages) {
+  std::string shown;
+  for (size_t j = 0; j < messages.size(); ++j) {
+    const TMessageRec& msg = messages[j];
     if (msg.MessageText.empty()) continue;
     if (!ShowCombatsCheckBox.Checked && msg.MessageKind == kCombatKind) continue;
     if (!ShowCityEventsCheckBox.Checked && msg.MessageKind == kCityEventKind) continue;
     const int32_t year = Turn2Date(m.GameSpeed, msg.MessageTurn, month, scratchElapsed);
+    shown.clear();
+    AppendShownText(shown, msg.MessageText, TextField::MessageText, p, static_cast<int32_t>(j));
     LogLine& line = lines.Slot();
-    line.Fields = WriteLogLine(line.Text, msg.MessageTurn, year, month, msg.MessageText);
+    line.Fields = WriteLogLine(line.Text, msg.MessageTurn, year, month, shown);
     line.LineColor = MessageColour(msg);
     lines.Keep();
   }

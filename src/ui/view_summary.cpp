@@ -96,7 +96,7 @@ void TForm1::PrintBasePage() {
   TurnTimeLeftE.Text = HoursMinutesSeconds(WrapSub(m.CutoffSlice, m.TurnSlice) / 4);
   Edit9.Text = Format("%6d", m.SessionCount);
   const TLeaderInfoRec& first = m.SlotTable[0];
-  NickE.Text = Latin1ToUtf8(first.SlotName);
+  NickE.Text = ShowText(first.SlotName, TextField::SlotName, 0);
   LeaderE.Text = NameOf(reference::LeaderNames, first.SlotLeader);
   CountryE.Text = NameOf(reference::NationNames, first.SlotNation);
 }
@@ -108,8 +108,8 @@ void TForm1::PrintMapPage() {
   int32_t scratchElapsed = m.ElapsedTurns;
   SaveFlagE.Text = Format("%8d", m.SaveFlag);
   GameTypeE.Text = Format("%8d", m.GameType);
-  GameNameE.Text = Latin1ToUtf8(m.GameName);
-  MapScriptE.Text = Latin1ToUtf8(m.MapScript);
+  GameNameE.Text = ShowText(m.GameName, TextField::GameName);
+  MapScriptE.Text = ShowText(m.MapScript, TextField::MapScript);
   WorldSizeE.Text = NameOf(reference::WorldSizeNames, m.WorldSize);
   ClimateE.Text = NameOf(reference::ClimateNames, m.Climate);
   SeaLevelE.Text = NameOf(reference::SeaLevelNames, m.SeaLevel);
@@ -153,19 +153,19 @@ void TForm1::PrintPlayerGrids() {
     const TLeaderInfoRec& slot = m.SlotTable[At(i)];
     const int row = i + 1;
     if (namesOnly) {
-      LeadersGrid.Cell(1, row) = Latin1ToUtf8(slot.SlotName);
+      LeadersGrid.Cell(1, row) = ShowText(slot.SlotName, TextField::SlotName, i);
       continue;
     }
     if (!m.MetByTeam0(i) && m.RestrictedView != 0) continue;
-    LeadersGrid.Cell(1, row) = Latin1ToUtf8(slot.SlotName);
+    LeadersGrid.Cell(1, row) = ShowText(slot.SlotName, TextField::SlotName, i);
     if (slot.SlotLeader < 0) continue;
     LeadersGrid.Cell(2, row) = NameOf(reference::LeaderNames, slot.SlotLeader);
     LeadersGrid.Cell(3, row) = m.PlayerAlive[At(i)] != 0 ? Format("%7d", m.PlayerScore[At(i)]) : "      0";
     LeadersGrid.Cell(4, row) = Format("%5d (%6.2f%%)", m.PlayerOwnedLand[At(i)], m.PlayerLandShare[At(i)]);
     LeadersGrid.Cell(5, row) =
         Format("%5d (%6.2f%%)", m.PlayerTotalPopulation[At(i)], m.PlayerPopulationShare[At(i)]);
-    LeadersGrid.Cell(6, row) = Latin1ToUtf8(slot.SlotNationDescription);
-    LeadersGrid.Cell(7, row) = Latin1ToUtf8(slot.SlotNationAdjective);
+    LeadersGrid.Cell(6, row) = ShowText(slot.SlotNationDescription, TextField::SlotNationDescription, i);
+    LeadersGrid.Cell(7, row) = ShowText(slot.SlotNationAdjective, TextField::SlotNationAdjective, i);
     LeadersGrid.Cell(8, row) = Format("%7d", slot.SlotTeam);
     LeadersGrid.Cell(9, row) = Format("%7d", m.PlayerLandScore[At(i)]);
   }
@@ -177,9 +177,9 @@ void TForm1::PrintPlayerGrids() {
       if (slot.SlotTeam != t) continue;
       TeamsGrid.Cell(0, row) = Format("%2d", t);
       if (namesOnly) {
-        TeamsGrid.Cell(1, row) = Latin1ToUtf8(slot.SlotName);
+        TeamsGrid.Cell(1, row) = ShowText(slot.SlotName, TextField::SlotName, p);
       } else if (m.TeamsHaveMet(0, t) || m.RestrictedView == 0) {
-        TeamsGrid.Cell(1, row) = Latin1ToUtf8(slot.SlotName);
+        TeamsGrid.Cell(1, row) = ShowText(slot.SlotName, TextField::SlotName, p);
         if (slot.SlotLeader >= 0) {
           TeamsGrid.Cell(2, row) = m.PlayerAlive[At(p)] != 0
                                        ? Format("%5d/%d", m.PlayerScore[At(p)], m.TeamScore[At(t)])
@@ -216,11 +216,15 @@ void TForm1::PrintReplayPage() {
     if (m.RestrictedView == 0) {
       lines.Reserve(m.ReplayLog.size());
       std::string month;
-      for (const TReplayMsgRec& msg : m.ReplayLog) {
+      std::string shown;
+      for (size_t i = 0; i < m.ReplayLog.size(); ++i) {
+        const TReplayMsgRec& msg = m.ReplayLog[i];
         if (msg.Text.empty()) continue;
         const int32_t year = Turn2Date(m.GameSpeed, msg.Turn, month, scratchElapsed);
+        shown.clear();
+        AppendShownText(shown, msg.Text, TextField::ReplayText, static_cast<int32_t>(i));
         LogLine& line = lines.Slot();
-        line.Fields = WriteLogLine(line.Text, msg.Turn, year, month, msg.Text);
+        line.Fields = WriteLogLine(line.Text, msg.Turn, year, month, shown);
         line.LineColor = ReplayColor(msg);
         lines.Keep();
       }
@@ -237,12 +241,38 @@ void TForm1::FillPlayerSelectors() {
   for (int32_t i = 0; i < kSlotCount; ++i) {
     const std::string& name = m.SlotTable[At(i)].SlotName;
     if (name.empty() || (!m.MetByTeam0(i) && m.RestrictedView != 0)) continue;
-    for (SelectControl* box : {&PlayerLogSelect, &PlayerInfoSelect, &AttLeaderSel1, &AttLeaderSel2})
-      box->Items.push_back(Latin1ToUtf8(name));
     SelectorPlayers[k++] = i;
   }
   for (SelectControl* box : {&PlayerLogSelect, &PlayerInfoSelect, &AttLeaderSel1, &AttLeaderSel2})
+    box->Items.resize(k);
+  NamePlayerSelectors();
+  for (SelectControl* box : {&PlayerLogSelect, &PlayerInfoSelect, &AttLeaderSel1, &AttLeaderSel2})
     if (box->Selected < 0 && !box->Items.empty()) box->Select(0);
+}
+
+// Each entry shows its player's name; what is chosen stays chosen.
+void TForm1::NamePlayerSelectors() {
+  const GameModel& m = *model_;
+  for (SelectControl* box : {&PlayerLogSelect, &PlayerInfoSelect, &AttLeaderSel1, &AttLeaderSel2}) {
+    for (size_t k = 0; k < box->Items.size(); ++k) {
+      const int32_t slot = SelectorPlayers[k];
+      box->Items[k] = ShowText(m.SlotTable[At(slot)].SlotName, TextField::SlotName, slot);
+    }
+    if (box->Selected >= 0) box->Text = box->Items[At(box->Selected)];
+  }
+}
+
+// After the code page changed: the views that show the save's texts, written from the
+// model and from what the user chose, as a load wrote them; the user's inputs and
+// choices, and the scores computed from them, stay as they are.
+void TForm1::PrintSaveTexts() {
+  PrintBasePage();
+  PrintMapPage();
+  PrintPlayerGrids();
+  PrintReplayPage();
+  NamePlayerSelectors();
+  DrawGraph();
+  DrawPlayerLog();
 }
 
 void TForm1::CountTerrain() {

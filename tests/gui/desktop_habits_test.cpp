@@ -324,9 +324,11 @@ void DesktopHabitsTest::theWindowRemembersItsPlaceAndPage() {
 void DesktopHabitsTest::theViewMenuListsThePagesAndKeysMoveBetweenThem() {
   Shown s;
   QStringList pages = Texts(s.Get<QMenu>("ViewMenu"));
-  QCOMPARE(pages.size(), s.w.PageControl()->count() + 2);
+  // The pages, the two steps between them, then the text encoding.
+  QCOMPARE(pages.size(), s.w.PageControl()->count() + 3);
   QCOMPARE(pages.front(), QStringLiteral("Base"));
-  QCOMPARE(pages.back(), QStringLiteral("&Next Page"));
+  QCOMPARE(pages[pages.size() - 2], QStringLiteral("&Next Page"));
+  QCOMPARE(pages.back(), QStringLiteral("Text encoding"));
   s.ShowPage("Base");
   QTest::keyClick(&s.w, Qt::Key_PageDown, Qt::ControlModifier);
   QCOMPARE(s.w.PageControl()->currentIndex(), 1);

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QLocale>
+#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QSettings>
@@ -23,6 +24,7 @@
 #include "dialog_watcher.h"
 #include "shown_window.h"
 #include "support/save_fixture.h"
+#include "ui/qt/encoding_menu.h"
 #include "ui/qt/history_chart_view.h"
 #include "ui/qt/log_view.h"
 #include "ui/qt/main_window.h"
@@ -91,16 +93,22 @@ class MainWindowTest : public QObject {
   void aLongLogShowsEveryLine();
   void aPageIsRenderedWhenItComesOnTheScreen();
   void rendersEveryPageOfTheSampleSave();
+  void theEncodingMenuSwitchesEveryTextLive();
+  void theEncodingChosenSurvivesARestart();
+  void cleanup();
 
  private:
-  QTemporaryDir settings_;
   DialogWatcher dialogs_;
+  QTemporaryDir settings_;  // the settings of every window of the tests, never the user's
 };
 
 void MainWindowTest::initTestCase() {
   varnak::gui::SetUpApplication();  // as the program's start does
   // What the window remembers goes to a folder of the test's own.
+  QVERIFY(settings_.isValid());
   QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_.path());
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings_.path());
+  QVERIFY(QSettings().fileName().startsWith(settings_.path()));
   // The offscreen platform says on every layout change that it keeps no size hints.
   static const QtMessageHandler standard = qInstallMessageHandler(nullptr);
   qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
@@ -425,6 +433,74 @@ void MainWindowTest::rendersEveryPageOfTheSampleSave() {
     QVERIFY(s.w.grab().save(folder.filePath(name)));
   }
 }
+
+void MainWindowTest::theEncodingMenuSwitchesEveryTextLive() {
+  Shown s;
+  s.w.LoadFile(VARNAK_RUSSIAN_SAMPLE_SAVE);
+  QVERIFY(dialogs_.TakeBoxes().empty());
+  s.w.Form().UserSelect("PlayerInfoSelect", 1);
+  s.w.Form().UserCheck("ShowAICheckBox", true);
+  s.w.Render();
+  auto* automatic = s.Get<QAction>("TextEncoding-auto");
+  auto* latin1 = s.Get<QAction>("TextEncoding-latin1");
+  QCOMPARE(automatic->text(), QStringLiteral("Auto (Cyrillic)"));
+  QVERIFY(automatic->isChecked());
+  QCOMPARE(s.Get<QMenu>("TextEncodingMenu")->title(), QStringLiteral("Text encoding"));
+  QCOMPARE(s.Text("NickE"), QStringLiteral("Владимир"));
+
+  latin1->trigger();
+  QVERIFY(latin1->isChecked());
+  QVERIFY(!automatic->isChecked());
+  QCOMPARE(s.Text("NickE"), QStringLiteral("Âëàäèìèð"));
+  // The other pages show the switch as they come on the screen.
+  s.ShowPage("Player");
+  QComboBox* player = s.Get<QComboBox>("PlayerInfoSelect");
+  QCOMPARE(player->currentIndex(), 1);
+  QCOMPARE(player->currentText(), QStringLiteral("Ñâÿòîñëàâ"));
+  QCOMPARE(player->itemText(2), QStringLiteral("Жанна"));  // written with characters above 255
+  s.ShowPage("Graph");
+  auto* chart = s.Get<varnak::gui::HistoryChartView>("HistoryChart");
+  QCOMPARE(chart->Series(1)->name(), QStringLiteral("Ñâÿòîñëàâ"));
+  QVERIFY(s.Get<QCheckBox>("ShowAICheckBox")->isChecked());
+  s.ShowPage("Replay");
+  QVERIFY(s.Get<varnak::gui::LogView>("ReplayList")->Lines().index(0, 0).data().toString().contains(
+      QStringLiteral("Ñåññèÿ 1")));
+
+  automatic->trigger();
+  s.ShowPage("Base");
+  QCOMPARE(s.Text("NickE"), QStringLiteral("Владимир"));
+  s.ShowPage("Player");
+  QCOMPARE(player->currentText(), QStringLiteral("Святослав"));
+  s.ShowPage("Graph");
+  QCOMPARE(chart->Series(1)->name(), QStringLiteral("Святослав"));
+  QVERIFY(dialogs_.TakeBoxes().empty());
+}
+
+void MainWindowTest::theEncodingChosenSurvivesARestart() {
+  {
+    Shown s;
+    QCOMPARE(s.w.Form().Encoding(), varnak::ui::TextEncoding::Auto);
+    QCOMPARE(s.Get<QAction>("TextEncoding-auto")->text(), QStringLiteral("Auto"));
+    s.Get<QAction>("TextEncoding-cp1251")->trigger();
+  }
+  QCOMPARE(QSettings().value(QStringLiteral("TextEncoding")).toString(), QStringLiteral("cp1251"));
+  {
+    Shown s;
+    QCOMPARE(s.w.Form().Encoding(), varnak::ui::TextEncoding::Cp1251);
+    QVERIFY(s.Get<QAction>("TextEncoding-cp1251")->isChecked());
+    s.w.LoadFile(VARNAK_SAMPLE_SAVE);
+    QCOMPARE(s.w.Form().ShownCodePage(), varnak::CodePage::Cp1251);
+    QCOMPARE(s.Get<QAction>("TextEncoding-auto")->text(), QStringLiteral("Auto (Western)"));
+  }
+  // A setting no version of the program wrote reads as Auto.
+  QSettings().setValue(QStringLiteral("TextEncoding"), QStringLiteral("koi8-r"));
+  Shown s;
+  QCOMPARE(s.w.Form().Encoding(), varnak::ui::TextEncoding::Auto);
+  QVERIFY(s.Get<QAction>("TextEncoding-auto")->isChecked());
+}
+
+// Every test starts from a program that was never run.
+void MainWindowTest::cleanup() { QSettings().clear(); }
 
 QTEST_MAIN(MainWindowTest)
 #include "main_window_test.moc"

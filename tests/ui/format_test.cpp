@@ -105,8 +105,7 @@ TEST_P(LogLines, AreWhatFormatMakesOfTheirParts) {
   std::string line = "left over from an earlier line";
   WriteLogLine(line, c.turn, c.year, c.month, c.text);
   EXPECT_EQ(line,
-            Format("%4d%s %s %s", c.turn, PaddedYear(c.year).c_str(), c.month,
-                   Latin1ToUtf8(c.text).c_str()));
+            Format("%4d%s %s %s", c.turn, PaddedYear(c.year).c_str(), c.month, c.text.c_str()));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -117,7 +116,7 @@ INSTANTIATE_TEST_SUITE_P(
         LogLineCase{"YearZero",         0,           0,                "",    "x"},
         LogLineCase{"WideTurn",         123456,      -2147483647 - 1,  "Dec", "far"},
         LogLineCase{"NegativeTurn",     -7,          2147483647,       "",    "back"},
-        LogLineCase{"Latin1Text",       44,          -400,             "",    "Caf\xE9 \xD1\xE5\xF1"},
+        LogLineCase{"ShownText",        44,          -400,             "",    "Caf\u00E9 \u0421\u0435\u0441 \u20AC"},
         LogLineCase{"MinusZeroInText",  9,           -1000,            "",    "down by -0.00 and -0.5"},
         LogLineCase{"ZeroByteEndsText", 3,           5,                "Jan", std::string("cut\0here", 8)},
         LogLineCase{"EmptyText",        1,           -4000,            "",    ""}),

@@ -43,7 +43,7 @@ TEST(Report, PrintsEveryPageAndEveryNamedControlAtStartUp) {
   const ReportRun r = Report({});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.state["caption"], "Varnak Skarn Save Analyzer (version 1.06)");
-  EXPECT_EQ(r.state["load"], json::parse(R"({"file":null,"ok":false,"error":null,"warnings":[]})"));
+  EXPECT_EQ(r.state["load"], json::parse(R"({"file":null,"ok":false,"error":null,"warnings":[],"codepage":"cp1252"})"));
   EXPECT_EQ(r.state["errors"], json::array());
   ASSERT_EQ(r.state["pages"].size(), 12u);
   EXPECT_EQ(r.state["pages"][6], json::parse(R"({"caption":"Player Log","visible":true})"));
@@ -207,6 +207,51 @@ TEST(Report, ValuesBeyondTheTablesShowSoundly) {
   EXPECT_EQ(r.state["errors"], json::array());
 }
 
+struct CodePageCase {
+  const char* name;
+  std::vector<std::string> args;
+  const char* codepage;  // load.codepage
+  const char* nick;      // NickE
+  const char* replay;    // the first line of ReplayList
+  const char* log;       // the first line of PlayerLog
+};
+
+class ReportCodePage : public testing::TestWithParam<CodePageCase> {};
+
+TEST_P(ReportCodePage, ShowsTheSavesTextsInTheCodePageInForce) {
+  const CodePageCase& c = GetParam();
+  const ReportRun r = Report(c.args);
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.state["load"]["codepage"], c.codepage);
+  const json& controls = r.state["controls"];
+  EXPECT_EQ(controls["NickE"]["text"], c.nick);
+  if (c.replay == nullptr) return;
+  EXPECT_EQ(controls["ReplayList"]["lines"][0]["text"], c.replay);
+  EXPECT_EQ(controls["PlayerLog"]["lines"][0]["text"], c.log);
+  // Жанна, written with a character above 255, is the same in every code page.
+  if (r.state["load"]["file"] == VARNAK_RUSSIAN_SAMPLE_SAVE) {
+    EXPECT_EQ(controls["LeadersGrid"]["cells"][3][1], "Жанна");
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CodePages, ReportCodePage,
+    testing::Values(
+        CodePageCase{"RussianSampleByDefault", {VARNAK_RUSSIAN_SAMPLE_SAVE}, "cp1251", "Владимир",
+                     "   0 4000BC  Сессия 1: Владимир вошёл в игру",
+                     "   2 3920BC  Вы открыли: Обработка бронзы!"},
+        CodePageCase{"RussianSampleAsLatin1", {"--codepage", "latin1", VARNAK_RUSSIAN_SAMPLE_SAVE}, "latin1",
+                     "Âëàäèìèð", "   0 4000BC  Ñåññèÿ 1: Âëàäèìèð âîø¸ë â èãðó",
+                     "   2 3920BC  Âû îòêðûëè: Îáðàáîòêà áðîíçû!"},
+        CodePageCase{"EnglishSampleByDefault", {VARNAK_SAMPLE_SAVE, "--codepage", "auto"}, "cp1252", "Aurelia",
+                     "   0 4000BC  Session 1: Aurelia joined the game",
+                     "   2 3920BC  You have discovered Bronze Working!"},
+        CodePageCase{"NoSave", {}, "cp1252", "", nullptr, nullptr},
+        CodePageCase{"CyrillicWithoutASave", {"--codepage", "cp1251"}, "cp1251", "", nullptr, nullptr},
+        CodePageCase{"AFailedLoadKeepsTheOneChosen",
+                     {"--codepage", "latin1", "/nonexistent/game.sav"}, "latin1", "", nullptr, nullptr}),
+    fixture::CaseName());
+
 struct UsageCase {
   const char* name;
   std::vector<std::string> args;
@@ -230,7 +275,9 @@ INSTANTIATE_TEST_SUITE_P(
                     UsageCase{"CheckValueNotZeroOrOne", {"--check", "ShowAICheckBox=2"}},
                     UsageCase{"EditOnACheckBox", {"--edit", "ShowAICheckBox=1"}},
                     UsageCase{"TypeIntoAFixedDropDown", {"--type", "GraphSelect=Score"}},
-                    UsageCase{"TwoSaves", {"a.sav", "b.sav"}}),
+                    UsageCase{"TwoSaves", {"a.sav", "b.sav"}},
+                    UsageCase{"UnknownCodePage", {"--codepage", "koi8r", "a.sav"}},
+                    UsageCase{"CodePageWithoutName", {"a.sav", "--codepage"}}),
     fixture::CaseName());
 
 }  // namespace

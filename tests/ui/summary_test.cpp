@@ -265,7 +265,8 @@ TEST(Replay, ColoursLinesByKindAndSessionsPurple) {
   EXPECT_EQ(lines[5].LineColor, ui::kPurple);
   EXPECT_EQ(lines[6].LineColor, ui::kBlack);
   EXPECT_EQ(lines[7].LineColor, ui::kPurple);
-  EXPECT_EQ(lines[7].Text, "  20 3200BC  \u00d1\u00e5\u00f1\u00f1\u00e8\u00ff 3");
+  // The Cyrillic session marker is a strong sign of a Russian save: shown in Windows-1251.
+  EXPECT_EQ(lines[7].Text, "  20 3200BC  Сессия 3");
 }
 
 TEST(AnalysisPages, AreHiddenForAFifthTextOrAGameTypeAbove2) {

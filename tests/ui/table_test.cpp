@@ -68,8 +68,9 @@ constexpr std::pair<const char*, const char*> kColumns[] = {
 };
 
 // What the single-save report says of `save`, as a row of the table.
-std::vector<std::string> RowOfSingleReport(const std::string& save) {
-  const ReportRun r = Report({save});
+std::vector<std::string> RowOfSingleReport(const std::string& save, std::vector<std::string> options = {}) {
+  options.push_back(save);
+  const ReportRun r = Report(options);
   EXPECT_EQ(r.status, 0) << r.err;
   const json state = json::parse(r.out);
   const json& load = state["load"];
@@ -104,6 +105,8 @@ std::vector<std::string> SubmittedSaves() {
   std::vector<uint8_t> cutBody = fixture::WriteBody(basic);
   cutBody.resize(cutBody.size() / 2);
   const std::vector<uint8_t> badStream = {0x78, 0x9C, 0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x11, 0x22};
+  fixture::SaveFixture western = fixture::SaveFixture::Basic();
+  western.Header.Slots[0].Name = "Ren\xE9" "e\x85";
 
   return {
       Write("good.sav", fixture::WriteSaveFile(basic)),
@@ -114,28 +117,41 @@ std::vector<std::string> SubmittedSaves() {
       Write("empty.sav", {}),
       fixture::TempPath("missing.sav"),
       Write("good.sav", fixture::WriteSaveFile(basic)),
-      // A Russian save (Cyrillic names, shown through the code page chosen for it) joins
-      // here, last, once the window shows code pages.
+      // Cyrillic names, then Western ones: each save is shown in its own code page.
+      VARNAK_RUSSIAN_SAMPLE_SAVE,
+      Write("western.sav", fixture::WriteSaveFile(western)),
   };
+}
+
+// The table of `saves`, each row checked against the single-save report with the same
+// options.
+Rows TableOf(const std::vector<std::string>& saves, const std::vector<std::string>& options = {},
+             std::string* text = nullptr) {
+  std::vector<std::string> args = {"--table"};
+  args.insert(args.end(), options.begin(), options.end());
+  args.insert(args.end(), saves.begin(), saves.end());
+  const ReportRun r = Report(args);
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.err, "");
+  if (text != nullptr) *text = r.out;
+  const Rows rows = ParseCsv(r.out);
+  EXPECT_EQ(rows.size(), saves.size() + 1);
+  for (size_t i = 0; i < saves.size() && i + 1 < rows.size(); ++i)
+    EXPECT_EQ(rows[i + 1], RowOfSingleReport(saves[i], options)) << saves[i];
+  return rows;
 }
 
 TEST(SaveTable, EveryRowEqualsTheSingleSaveReportOfItsSave) {
   const std::vector<std::string> saves = SubmittedSaves();
-  std::vector<std::string> args = {"--table"};
-  args.insert(args.end(), saves.begin(), saves.end());
-  const ReportRun r = Report(args);
-  ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(r.err, "");
-
-  const Rows rows = ParseCsv(r.out);
+  std::string text;
+  const Rows rows = TableOf(saves, {}, &text);
   ASSERT_EQ(rows.size(), saves.size() + 1);
   std::vector<std::string> header = {"File", "Problem"};
   for (const auto& [title, control] : kColumns) header.push_back(title);
   EXPECT_EQ(rows[0], header);
-  for (size_t i = 0; i < saves.size(); ++i)
-    EXPECT_EQ(rows[i + 1], RowOfSingleReport(saves[i])) << saves[i];
 
-  // The comparison above is only as good as what the rows hold.
+  // TableOf compared each row with its single-save report; that is only as good as what
+  // the rows hold.
   EXPECT_EQ(rows[1][2], "Aurelia");
   EXPECT_EQ(rows[1][1], "");
   EXPECT_NE(rows[1][5], "");
@@ -150,8 +166,20 @@ TEST(SaveTable, EveryRowEqualsTheSingleSaveReportOfItsSave) {
   EXPECT_EQ(rows[4][2], "Aurelia \"the Bold\", Jr.");
   EXPECT_EQ(rows[4][12], "7");
   // Quoting, seen in the raw text.
-  EXPECT_NE(r.out.find(",\"Aurelia \"\"the Bold\"\", Jr.\","), std::string::npos);
-  EXPECT_NE(r.out.find("\"" + saves[3] + "\""), std::string::npos);
+  EXPECT_NE(text.find(",\"Aurelia \"\"the Bold\"\", Jr.\","), std::string::npos);
+  EXPECT_NE(text.find("\"" + saves[3] + "\""), std::string::npos);
+  EXPECT_EQ(rows[9][1], "");
+  EXPECT_EQ(rows[9][2], "Владимир");
+  EXPECT_EQ(rows[10][2], "Renée…");
+}
+
+TEST(SaveTable, TheCodePageChosenHoldsForEveryRow) {
+  const std::vector<std::string> saves = {VARNAK_RUSSIAN_SAMPLE_SAVE, fixture::TempPath("missing.sav")};
+  const Rows latin1 = TableOf(saves, {"--codepage", "latin1"});
+  ASSERT_EQ(latin1.size(), 3u);
+  EXPECT_EQ(latin1[1][2], "\u00C2\u00EB\u00E0\u00E4\u00E8\u00EC\u00E8\u00F0");  // Владимир as Latin-1
+  const Rows cyrillic = TableOf(saves, {"--codepage", "cp1251"});
+  EXPECT_EQ(cyrillic[1][2], "Владимир");
 }
 
 struct UsageCase {
@@ -172,7 +200,8 @@ INSTANTIATE_TEST_SUITE_P(
     Usage, SaveTableUsage,
     testing::Values(UsageCase{"NoSave", {"--table"}},
                     UsageCase{"AnEventBesideTheTable", {"--table", "--select", "GraphSelect=1", "a.sav"}},
-                    UsageCase{"UnknownOption", {"a.sav", "--table", "--frobnicate"}}),
+                    UsageCase{"UnknownOption", {"a.sav", "--table", "--frobnicate"}},
+                    UsageCase{"UnknownCodePage", {"--table", "--codepage", "utf8", "a.sav"}}),
     fixture::CaseName());
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
@@ -24,6 +25,7 @@
 #include "ui/chart_readout.h"
 #include "ui/save_follower.h"
 #include "ui/qt/history_chart_view.h"
+#include "ui/qt/encoding_menu.h"
 #include "ui/qt/look.h"
 #include "ui/qt/page_kit.h"
 #include "ui/qt/qt_text.h"
@@ -92,6 +94,15 @@ MainWindow::MainWindow()
   BuildStatusBar();
   RestoreSettings();
 
+  encodingMenu_ = new EncodingMenu(this, [this](ui::TextEncoding encoding) {
+    Dispatch([&] { form_.UserChooseEncoding(encoding); });
+  });
+  // Under View, where desktop programs keep how a document's text is shown.
+  QMenu* view = menuBar()->findChild<QMenu*>(QStringLiteral("ViewMenu"));
+  view->addSeparator();
+  view->addMenu(encodingMenu_);
+  form_.UserChooseEncoding(EncodingMenu::Remembered());
+
   Render();
 }
 
@@ -156,6 +167,7 @@ void MainWindow::Render() {
     if (pages_->isTabVisible(i) != page.Visible) pages_->setTabVisible(i, page.Visible);
   }
   RenderPage(pages_->currentIndex());
+  if (encodingMenu_ != nullptr) encodingMenu_->Render(form_);
 }
 
 void MainWindow::RenderPage(int page) {

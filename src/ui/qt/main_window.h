@@ -32,6 +32,8 @@ class SaveFollower;
 
 namespace varnak::gui {
 
+class EncodingMenu;
+
 class MainWindow : public QMainWindow, private ControlEvents {
  public:
   MainWindow();
@@ -105,6 +107,7 @@ class MainWindow : public QMainWindow, private ControlEvents {
   std::unique_ptr<ui::SaveFollower> follower_;
   QFileSystemWatcher* watcher_ = nullptr;
   QTimer* settle_ = nullptr;  // the pause between two looks at a save still being written
+  EncodingMenu* encodingMenu_ = nullptr;
   bool busy_ = false;     // an action runs (its message box may be open)
   bool closing_ = false;  // the widgets are being destroyed
 };
