@@ -7,7 +7,7 @@
 #include <ostream>
 #include <string_view>
 
-#include "app/codepage_option.h"
+#include "app/command_line.h"
 #include "ui/form.h"
 
 namespace varnak::app {
@@ -117,15 +117,7 @@ int RunTable(const std::vector<std::string>& args, std::ostream& out, std::ostre
   std::string codePage;
   AddCodePageOption(cli, codePage);
   cli.add_option("SAVE", saves, "the save files, in the order of their rows")->required();
-  std::vector<std::string> argv(args.rbegin(), args.rend());
-  try {
-    cli.parse(argv);
-  } catch (const CLI::CallForHelp& e) {
-    return cli.exit(e, out, err);
-  } catch (const CLI::ParseError& e) {
-    err << "varnak-report: " << e.what() << "\n";
-    return 2;
-  }
+  if (const std::optional<int> status = ParseCommandLine(cli, args, out, err)) return *status;
 
   TableHost host;
   ui::TForm1 form(host);

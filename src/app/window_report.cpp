@@ -7,7 +7,7 @@
 #include <ostream>
 #include <type_traits>
 
-#include "app/codepage_option.h"
+#include "app/command_line.h"
 #include "app/save_table.h"
 #include "ui/export_csv.h"
 #include "saveio/codepage.h"
@@ -184,15 +184,7 @@ int RunReport(const std::vector<std::string>& args, std::ostream& out, std::ostr
   AddCodePageOption(cli, codePage);
   cli.add_option("SAVE", saves, "the save file to load")->expected(0, 1);
 
-  std::vector<std::string> argv(args.rbegin(), args.rend());
-  try {
-    cli.parse(argv);
-  } catch (const CLI::CallForHelp& e) {
-    return cli.exit(e, out, err);
-  } catch (const CLI::ParseError& e) {
-    err << "varnak-report: " << e.what() << "\n";
-    return 2;
-  }
+  if (const std::optional<int> status = ParseCommandLine(cli, args, out, err)) return *status;
 
   // The events in command-line order.
   std::map<const CLI::Option*, size_t> taken;
