@@ -106,6 +106,19 @@ int Owner(int x, int y) {
   return best;
 }
 
+// The plot of city k of civilisation c: the capital where the civilisation starts, the
+// others on the nearest land plot of its ring of offsets.
+void PlaceCity(int c, int k, CityFixture& city) {
+  static constexpr int kOffsets[4][2] = {{0, 0}, {4, 2}, {-3, 3}, {2, -4}};
+  const int x0 = kCivs[c].capitalX + kOffsets[k][0], y0 = kCivs[c].capitalY + kOffsets[k][1];
+  city.X = x0;
+  city.Y = y0;
+  for (int r = 0; r < 4 && !IsLand(city.X, city.Y); ++r)
+    for (int dy = -r; dy <= r; ++dy)
+      for (int dx = -r; dx <= r; ++dx)
+        if (!IsLand(city.X, city.Y) && IsLand(x0 + dx, y0 + dy)) city.X = x0 + dx, city.Y = y0 + dy;
+}
+
 int TechIndex(const char* name) {
   for (size_t k = 0; k < varnak::reference::kTechCount; ++k)
     if (varnak::reference::TechnologyTable[k].TechName == name) return static_cast<int>(k);
@@ -285,6 +298,9 @@ void BuildPlayers(SaveFixture& s) {
       CityFixture city;
       city.Name = Text(cityNames[c][k], ruCityNames[c][k]);
       city.Culture = 9000 / (k + 1) + 317 * c;
+      PlaceCity(c, k, city);
+      city.FoundedTurn = k == 0 ? 0 : 14 + 19 * k + 3 * c;
+      city.Population = 9 - 2 * k + c % 3;
       if (k == 0) city.Buildings[0] = 1;  // palace
       city.Buildings[3] = k < 2 ? 1 : 0;  // walls
       city.Buildings[7] = c % 2;          // barracks

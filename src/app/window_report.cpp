@@ -61,6 +61,16 @@ ordered_json Describe(const ui::ChartControl& c) {
           {"series", std::move(series)}};
 }
 
+ordered_json Describe(const ui::MapControl& c) {
+  ordered_json legend = ordered_json::array();
+  for (const ui::LegendEntry& entry : c.Legend) legend.push_back({{"text", entry.Text}, {"color", Hex(entry.Swatch)}});
+  return {{"kind", "map"},
+          {"mode", c.Mode},
+          {"width", c.Picture.Width},
+          {"height", c.Picture.Height},
+          {"legend", std::move(legend)}};
+}
+
 class ReportHost : public ui::FormHost {
  public:
   std::optional<std::string> File;

@@ -19,6 +19,7 @@
 #include "ui/qt/log_view.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/qt_text.h"
+#include "ui/qt/world_map_view.h"
 
 namespace varnak::fixture {
 namespace {
@@ -64,6 +65,7 @@ template <> struct WidgetOf<ui::SelectControl> { using Type = QComboBox; };
 template <> struct WidgetOf<ui::CheckControl> { using Type = QCheckBox; };
 template <> struct WidgetOf<ui::GridControl> { using Type = QTableWidget; };
 template <> struct WidgetOf<ui::ChartControl> { using Type = gui::HistoryChartView; };
+template <> struct WidgetOf<ui::MapControl> { using Type = gui::WorldMapView; };
 
 QStringList Items(const std::vector<std::string>& items) {
   QStringList list;
@@ -161,6 +163,21 @@ void Check(Differences& d, gui::HistoryChartView* w, const ui::ChartControl& c) 
     d.Same((what + " in legend").c_str(), w->InLegend(i), s.InLegend);
     d.Same((what + " points").c_str(), series->points(), held);
   }
+}
+
+void Check(Differences& d, gui::WorldMapView* w, const ui::MapControl& c) {
+  const QImage& image = w->Canvas()->Image();
+  d.Same("picture width", image.width(), static_cast<int>(c.Picture.Width));
+  d.Same("picture height", image.height(), static_cast<int>(c.Picture.Height));
+  int wrong = 0;
+  for (int y = 0; y < image.height() && y < c.Picture.Height; ++y)
+    for (int x = 0; x < image.width() && x < c.Picture.Width; ++x)
+      if (image.pixelColor(x, y) != ToQt(c.Picture.Pixel(x, y))) ++wrong;
+  d.Same("pixels that differ", wrong, 0);
+  QStringList legend, held;
+  for (int i = 0; i < w->Legend()->count(); ++i) legend << w->Legend()->item(i)->text();
+  for (const ui::LegendEntry& entry : c.Legend) held << ToQt(entry.Text);
+  d.Same("legend", legend, held);
 }
 
 }  // namespace

@@ -45,6 +45,8 @@ PageBuilder BuilderOf(ui::PageId page) {
     case ui::kOrdoPage: return BuildOrdoPage;
     case ui::kAttitudesPage: return BuildAttitudesPage;
     case ui::kTerrainPage: return BuildTerrainPage;
+    case ui::kWorldPage: return BuildWorldPage;
+    case ui::kCitiesPage: return BuildCitiesPage;
   }
   return nullptr;
 }
@@ -142,6 +144,11 @@ void MainWindow::Render() {
     if (pages_->isTabVisible(i) != page.Visible) pages_->setTabVisible(i, page.Visible);
   }
   widgets_.Render(form_);
+  if (form_.PageRequestSerial != pageRequestShown_) {
+    pageRequestShown_ = form_.PageRequestSerial;
+    if (form_.RequestedPage >= 0 && form_.RequestedPage < ui::kPageCount) pages_->setCurrentIndex(form_.RequestedPage);
+    widgets_.Render(form_);  // a map that asked to be centred does so once it is shown
+  }
 }
 
 template <typename Action>
@@ -177,6 +184,14 @@ void MainWindow::Typed(const std::string& name, const std::string& text) {
 
 void MainWindow::Clicked(const std::string& name, bool checked) {
   Dispatch([&] { form_.UserCheck(name, checked); });
+}
+
+void MainWindow::HeaderClicked(const std::string& grid, int column) {
+  Dispatch([&] { form_.UserSortGrid(grid, column); });
+}
+
+void MainWindow::RowOpened(const std::string& grid, int row) {
+  if (grid == "CitiesGrid") Dispatch([&] { form_.UserOpenCity(row); });
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
