@@ -157,8 +157,8 @@ std::vector<LegendEntry> MapLegend(MapMode mode, const MapPalette& palette,
         const TPlotRec flat{t == 5 || t == 6 ? int16_t{3} : int16_t{2}, static_cast<int16_t>(t), -1, -1};
         legend.push_back({std::string(reference::TerrainNames[t]), palette.Terrain(flat)});
       }
-      legend.push_back({"Peak (mountain)", palette.Terrain(TPlotRec{kPeak, 0, -1, -1})});
-      legend.push_back({"Hill (on grassland)", palette.Terrain(TPlotRec{kHill, 0, -1, -1})});
+      legend.push_back({"Mountain plot", palette.Terrain(TPlotRec{kPeak, 0, -1, -1})});
+      legend.push_back({"Hill plot (on grassland)", palette.Terrain(TPlotRec{kHill, 0, -1, -1})});
       for (size_t f = 0; f < kFeatures; ++f) {
         const TPlotRec featured{2, 0, static_cast<int16_t>(f), -1};
         legend.push_back({std::string(reference::FeatureNames[f]) + " (on grassland)", palette.Terrain(featured)});
