@@ -66,6 +66,15 @@ void DriveWindow(const SaveImage& image) {
     form.UserSelect("AttLeaderSel1", p);
     form.UserSelect("AttLeaderSel2", players - 1 - p);
   }
+  // The map in every mode, its plots described at the corners and beyond, every city
+  // sorted and opened.
+  for (int mode = -1; mode <= 3; ++mode) form.UserSelect("WorldMapModeSelect", mode);
+  const ui::MapPicture& picture = form.WorldMap.Picture;
+  for (int32_t x : {-1, 0, picture.Width / 2, picture.Width - 1, picture.Width})
+    for (int32_t y : {-1, 0, picture.Height / 2, picture.Height - 1, picture.Height}) (void)form.PlotDescription(x, y);
+  for (const ui::MapCity& city : form.WorldMap.Cities) (void)form.PlotDescription(city.X, city.Y);
+  for (int column = -1; column <= 8; ++column) form.UserSortGrid("CitiesGrid", column);
+  for (int row = 0; row <= std::min(form.CitiesGrid.Rows, 64); ++row) form.UserOpenCity(row);
   form.UserLeave("DiffCoeffE");
   form.UserLeave("OrdoPopCurrE");
   form.UserEdit("Edit11", "  0");

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake make
-  zlib1g-dev libdeflate-dev
+  zlib1g-dev libdeflate-dev libpng-dev
   libgtest-dev libgmock-dev
   nlohmann-json3-dev libcli11-dev
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev

@@ -59,6 +59,24 @@ int main(int argc, char** argv) {
   busy.Teams[0].ListCount = 3;
   write("busy-lists.sav", busy);
 
+  // The world pages' edge cases: owners from 19 up, codes no table has, cities on,
+  // off and at the edge of the map.
+  SaveFixture world = basic;
+  world.Map.At(0, 0).Owner = 18;
+  world.Map.At(1, 0).Owner = 19;
+  auto& odd = world.Map.At(2, 0);  // codes beyond every table, an owner beyond the players
+  odd.Owner = 254;
+  odd.PlotType = 9;
+  odd.TerrainType = 12;
+  odd.FeatureType = 7;
+  odd.BonusType = 40;
+  world.Map.At(7, 5).BonusType = 34;
+  world.Players[0].Cities[0].X = 7;
+  world.Players[0].Cities[0].Y = 5;
+  world.Players[0].Cities[1].X = -1;
+  world.Players[0].Cities[1].Y = 600;
+  write("world-edges.sav", world);
+
   SaveFixture restricted = basic;
   restricted.Header.AdminPassword = "admin";
   restricted.Header.Slots[0].Fifth = "locked";

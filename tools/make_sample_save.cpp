@@ -10,9 +10,13 @@
 //   cmake --build build/test --target make-sample-save
 //   build/test/tools/make-sample-save samples/sample-game.sav
 //   build/test/tools/make-sample-save --russian samples/sample-game-ru.sav
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 #include "reference/reference_tables.h"
 #include "support/code_page_text.h"
@@ -84,26 +88,109 @@ int Roll(int n) {
   return static_cast<int>((g_seed >> 8) % static_cast<uint32_t>(n));
 }
 
-// Two continents and an island, as overlapping ellipses.
+// Smooth noise in 0..1 over the map: a hashed lattice every `cell` plots, blended
+// between its corners, so that terrain comes in regions instead of single plots.
+double Noise(int x, int y, int cell, uint32_t salt) {
+  auto lattice = [salt](int i, int j) {
+    uint32_t h = static_cast<uint32_t>(i) * 374761393u + static_cast<uint32_t>(j) * 668265263u + salt * 2246822519u;
+    h = (h ^ (h >> 13)) * 1274126177u;
+    return static_cast<double>((h ^ (h >> 16)) & 0xFFFF) / 65535.0;
+  };
+  const int i = x / cell, j = y / cell;
+  const double u = static_cast<double>(x % cell) / cell, v = static_cast<double>(y % cell) / cell;
+  const double su = u * u * (3 - 2 * u), sv = v * v * (3 - 2 * v);
+  const double top = lattice(i, j) * (1 - su) + lattice(i + 1, j) * su;
+  const double bottom = lattice(i, j + 1) * (1 - su) + lattice(i + 1, j + 1) * su;
+  return top * (1 - sv) + bottom * sv;
+}
+
+// Two continents and an island: overlapping ellipses with ragged coasts.
 bool IsLand(int x, int y) {
+  if (x < 1 || y < 2 || x >= kWidth - 1 || y >= kHeight - 2) return false;
+  const double ragged = 0.72 + 0.5 * Noise(x, y, 4, 7);
   auto inside = [&](double cx, double cy, double rx, double ry) {
     const double dx = (x - cx) / rx, dy = (y - cy) / ry;
-    return dx * dx + dy * dy < 1.0;
+    return dx * dx + dy * dy < ragged;
   };
   return inside(17, 20, 13, 16) || inside(45, 17, 12, 13) || inside(46, 32, 8, 6);
 }
 
 int g_ownedLand[7] = {};
 
-int Owner(int x, int y) {
-  int best = -1;
-  int bestDistance = 7 * 7;
+// Where the land is highest there are mountains, and no city stands on one.
+double Height(int x, int y) { return Noise(x, y, 5, 1); }
+bool IsMountain(int x, int y) { return IsLand(x, y) && Height(x, y) > 0.8; }
+
+// The land plot off the mountains nearest to (x0, y0), searched ring by ring.
+std::pair<int, int> NearestLand(int x0, int y0) {
+  for (int r = 0; r < 10; ++r)
+    for (int dy = -r; dy <= r; ++dy)
+      for (int dx = -r; dx <= r; ++dx)
+        if (IsLand(x0 + dx, y0 + dy) && !IsMountain(x0 + dx, y0 + dy)) return {x0 + dx, y0 + dy};
+  return {x0, y0};
+}
+
+std::pair<int, int> Capital(int c) { return NearestLand(kCivs[c].capitalX, kCivs[c].capitalY); }
+
+// Each civilisation owns the land its culture reaches: the plots of its landmass
+// within about six plots of its capital, the nearer capital winning, and the water
+// next to its land.
+std::vector<int> Owners() {
+  constexpr int kStraight = 2, kDiagonal = 3, kReach = 13;  // in half plots: borders come out round
+  std::vector<int> owner(static_cast<size_t>(kWidth * kHeight), -1);
+  std::vector<int> distance(owner.size(), 1 << 20);
+  std::vector<std::pair<int, int>> queue;
+  auto at = [](int x, int y) { return static_cast<size_t>(y * kWidth + x); };
   for (int c = 0; c < 7; ++c) {
-    const int dx = x - kCivs[c].capitalX, dy = y - kCivs[c].capitalY;
-    const int d = dx * dx + dy * dy;
-    if (d < bestDistance) best = c, bestDistance = d;
+    const auto [x, y] = Capital(c);
+    owner[at(x, y)] = c;
+    distance[at(x, y)] = 0;
+    queue.push_back({x, y});
   }
-  return best;
+  static constexpr int kSteps[8][3] = {{1, 0, kStraight},   {-1, 0, kStraight},  {0, 1, kStraight},
+                                       {0, -1, kStraight},  {1, 1, kDiagonal},   {-1, -1, kDiagonal},
+                                       {1, -1, kDiagonal},  {-1, 1, kDiagonal}};
+  for (size_t head = 0; head < queue.size(); ++head) {  // relaxed until no plot gets nearer
+    const auto [x, y] = queue[head];
+    for (const auto& step : kSteps) {
+      const int nx = x + step[0], ny = y + step[1], d = distance[at(x, y)] + step[2];
+      if (d > kReach || !IsLand(nx, ny) || distance[at(nx, ny)] <= d) continue;
+      distance[at(nx, ny)] = d;
+      owner[at(nx, ny)] = owner[at(x, y)];
+      queue.push_back({nx, ny});
+    }
+  }
+  std::vector<int> withCoast = owner;
+  for (int y = 1; y < kHeight - 1; ++y)
+    for (int x = 1; x < kWidth - 1; ++x)
+      if (!IsLand(x, y))
+        for (const auto& step : kSteps)
+          if (IsLand(x + step[0], y + step[1]) && owner[at(x + step[0], y + step[1])] >= 0)
+            withCoast[at(x, y)] = owner[at(x + step[0], y + step[1])];
+  return withCoast;
+}
+
+// The plot of city k of civilisation c: the capital where the civilisation starts, the
+// others on the nearest free plot of its own land, off the mountains, to one of a ring
+// of offsets.
+void PlaceCity(int c, int k, const std::vector<int>& owners, std::vector<std::pair<int, int>>& taken,
+               CityFixture& city) {
+  static constexpr int kOffsets[4][2] = {{0, 0}, {4, 2}, {-3, 3}, {2, -4}};
+  const auto [x0, y0] = Capital(c);
+  std::tie(city.X, city.Y) = std::pair{x0, y0};
+  auto fits = [&](int x, int y) {
+    return IsLand(x, y) && owners[static_cast<size_t>(y * kWidth + x)] == c && !IsMountain(x, y) &&
+           std::find(taken.begin(), taken.end(), std::pair{x, y}) == taken.end();
+  };
+  const int x1 = x0 + kOffsets[k][0], y1 = y0 + kOffsets[k][1];
+  for (int r = 0; r < 8; ++r)
+    for (int dy = -r; dy <= r; ++dy)
+      for (int dx = -r; dx <= r; ++dx)
+        if (fits(x1 + dx, y1 + dy)) {
+          std::tie(city.X, city.Y) = std::pair{x1 + dx, y1 + dy};
+          taken.push_back({city.X, city.Y});
+          return;
+        }
 }
 
 int TechIndex(const char* name) {
@@ -117,35 +204,52 @@ void BuildMap(SaveFixture& s) {
   map.Width = kWidth;
   map.Height = kHeight;
   map.Plots = std::vector<PlotFixture>{};
+  const std::vector<int> owners = Owners();
   int land = 0, owned = 0;
   for (int y = 0; y < kHeight; ++y) {
     for (int x = 0; x < kWidth; ++x) {
       PlotFixture p;
       p.X = static_cast<int16_t>(x);
       p.Y = static_cast<int16_t>(y);
+      const double height = Height(x, y), wet = Noise(x, y, 7, 2), pick = Noise(x, y, 1, 3);
+      const double latitude = std::abs(y - (kHeight - 1) / 2.0) / (kHeight / 2.0);  // 0 at the equator
       if (!IsLand(x, y)) {
-        const bool nearLand = IsLand(x + 1, y) || IsLand(x - 1, y) || IsLand(x, y + 1) || IsLand(x, y - 1);
+        const bool nearLand = IsLand(x + 1, y) || IsLand(x - 1, y) || IsLand(x, y + 1) || IsLand(x, y - 1) ||
+                              IsLand(x + 1, y + 1) || IsLand(x - 1, y - 1);
         p.PlotType = 3;
         p.TerrainType = nearLand ? 5 : 6;
-        p.FeatureType = (y < 2 || y > kHeight - 3) ? 0 : -1;  // ice at the poles
-        if (Roll(30) == 0) p.BonusType = static_cast<int16_t>(nearLand ? 10 + Roll(2) * 3 : 31);
+        if (latitude > 0.88 || (latitude > 0.8 && wet > 0.55)) p.FeatureType = 0;  // polar ice
+        if (pick > 0.955) p.BonusType = static_cast<int16_t>(nearLand ? (pick > 0.975 ? 10 : 13) : (pick > 0.99 ? 31 : 15));
       } else {
         ++land;
-        const int r = Roll(100);
-        p.PlotType = r < 6 ? 0 : (r < 24 ? 1 : 2);
-        const int band = std::abs(y - kHeight / 2);
-        p.TerrainType = p.PlotType == 0 ? 7 : static_cast<int16_t>(band > 15 ? 3 : (Roll(5) == 0 ? 2 : Roll(2)));
+        // Mountain ranges where the land is highest, hills around them.
+        p.PlotType = IsMountain(x, y) ? 0 : (height > 0.62 || pick > 0.93 ? 1 : 2);
+        // Cold towards the poles, a dry belt near the tropics, wetter elsewhere.
+        int16_t terrain = wet < 0.35 && latitude < 0.45 ? 2 : (wet < 0.55 ? 1 : 0);
+        if (latitude > 0.78) terrain = 4;
+        else if (latitude > 0.62) terrain = 3;
+        p.TerrainType = p.PlotType == 0 ? 7 : terrain;
         if (p.PlotType != 0) {
-          const int f = Roll(10);
-          p.FeatureType = f < 3 ? 4 : (f == 3 && band < 6 ? 1 : (f == 4 && p.TerrainType == 2 ? 3 : -1));
+          if (terrain == 2 && wet > 0.3 && pick < 0.12) p.FeatureType = 3;       // flood plains
+          else if (terrain == 2 && pick > 0.97) p.FeatureType = 2;             // oasis
+          else if (wet > 0.62 && latitude < 0.3) p.FeatureType = 1;            // jungle
+          else if (wet > 0.58 && terrain != 2 && terrain != 4) p.FeatureType = 4;  // forest
         }
-        if (Roll(9) == 0) p.BonusType = static_cast<int16_t>(Roll(31));
-        const int o = Owner(x, y);
-        if (o >= 0) {
-          p.Owner = static_cast<uint8_t>(o);
-          ++owned;
-          if (p.PlotType != 3) ++g_ownedLand[o];
+        if (pick < 0.07 || pick > 0.97) {
+          // Metals and stone in the hills, crops on the plains, luxuries elsewhere.
+          const int k = static_cast<int>(pick * 1000) % 7;
+          static constexpr int16_t kHillBonus[7] = {1, 2, 4, 5, 7, 0, 22};
+          static constexpr int16_t kFlatBonus[7] = {11, 12, 17, 19, 3, 16, 18};
+          static constexpr int16_t kOtherBonus[7] = {9, 14, 20, 24, 26, 28, 30};
+          p.BonusType = p.PlotType <= 1 ? kHillBonus[k] : (p.FeatureType < 0 && terrain <= 1 ? kFlatBonus[k] : kOtherBonus[k]);
+          if (terrain == 2 && p.FeatureType < 0) p.BonusType = static_cast<int16_t>(k < 3 ? 6 : 23);  // oil, gold
         }
+      }
+      const int o = owners[static_cast<size_t>(y * kWidth + x)];
+      if (o >= 0) {
+        p.Owner = static_cast<uint8_t>(o);
+        ++owned;
+        if (p.PlotType != 3) ++g_ownedLand[o];
       }
       map.Plots->push_back(p);
     }
@@ -263,6 +367,8 @@ void BuildPlayers(SaveFixture& s) {
                                    {"Паленке", "Тикаль", "Копан", ""},
                                    {"Ниани", "Тимбукту", "", ""},
                                    {"Киото", "Осака", "Эдо", ""}};
+  const std::vector<int> owners = Owners();
+  std::vector<std::pair<int, int>> taken;
   for (int c = 0; c < 7; ++c) {
     PlayerFixture& p = s.Players[static_cast<size_t>(c)];
     p.Head = PlayerHeadFixture::Living();
@@ -285,6 +391,9 @@ void BuildPlayers(SaveFixture& s) {
       CityFixture city;
       city.Name = Text(cityNames[c][k], ruCityNames[c][k]);
       city.Culture = 9000 / (k + 1) + 317 * c;
+      PlaceCity(c, k, owners, taken, city);
+      city.FoundedTurn = k == 0 ? 0 : 14 + 19 * k + 3 * c;
+      city.Population = 9 - 2 * k + c % 3;
       if (k == 0) city.Buildings[0] = 1;  // palace
       city.Buildings[3] = k < 2 ? 1 : 0;  // walls
       city.Buildings[7] = c % 2;          // barracks

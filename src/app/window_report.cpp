@@ -8,6 +8,7 @@
 #include <type_traits>
 
 #include "app/command_line.h"
+#include "app/png_file.h"
 #include "app/save_table.h"
 #include "ui/export_csv.h"
 #include "saveio/codepage.h"
@@ -64,6 +65,16 @@ ordered_json Describe(const ui::ChartControl& c) {
   return {{"kind", "chart"},
           {"axis", {{"min", c.AxisMin}, {"max", c.AxisMax}}},
           {"series", std::move(series)}};
+}
+
+ordered_json Describe(const ui::MapControl& c) {
+  ordered_json legend = ordered_json::array();
+  for (const ui::LegendEntry& entry : c.Legend) legend.push_back({{"text", entry.Text}, {"color", Hex(entry.Swatch)}});
+  return {{"kind", "map"},
+          {"mode", c.Mode},
+          {"width", c.Picture.Width},
+          {"height", c.Picture.Height},
+          {"legend", std::move(legend)}};
 }
 
 class ReportHost : public ui::FormHost {
@@ -126,9 +137,11 @@ std::optional<std::string> Export(ui::TForm1& form, const std::string& wanted, c
     if constexpr (ui::kHasCsv<std::decay_t<decltype(control)>>)
       if (name == wanted) problem = ui::WriteWholeFile(file, ui::CsvOf(control));
   });
-  // The map is written here, as PNG, once the window has one; until then there is no
-  // map to write.
-  if (wanted == kMapControl) problem = "no map is shown";
+  if (wanted == kMapControl) {
+    // No save, a failed load or a hidden page leave no picture, and nothing is written.
+    std::string why;
+    problem = WritePng(form.WorldMap.Picture, file, why) ? std::nullopt : std::optional(why);
+  }
   return problem;
 }
 

@@ -82,11 +82,24 @@ struct TMessageRec {
   int32_t MessageKind = 0;
 };
 
+inline constexpr uint8_t kNoPlotOwner = 255;  // what the game writes for "nobody"
+
 struct TPlotRec {
   int16_t PlotType = 0;
   int16_t TerrainType = 0;
   int16_t FeatureType = 0;
   int16_t BonusType = 0;
+  uint8_t Owner = kNoPlotOwner;  // a player 0..18; anything from 19 up is nobody
+};
+
+// One city as its owner's record gives it.
+struct TCityRec {
+  std::string Name;
+  int32_t X = 0;  // plot column and row, as read (they may lie off the map)
+  int32_t Y = 0;
+  int32_t FoundedTurn = 0;
+  int32_t Population = 0;
+  int32_t Culture = 0;  // the owner's culture in the city, in hundredths
 };
 
 // The map's plots, [row y][column x]. Only the part of the map that fits the
@@ -174,6 +187,9 @@ struct GameModel {
   bool AnalysisPagesShown() const {
     return SlotTable[0].SlotFifthText.empty() && SlotTable[1].SlotFifthText.empty() && GameType < 3;
   }
+  // The map and the cities ("World", "Cities") are an analysis view too, and a
+  // restricted view is a game in progress whose map the player may not see.
+  bool WorldPagesShown() const { return AnalysisPagesShown() && RestrictedView == 0; }
 
   // ---- Session scan ----
   std::array<int32_t, kSessionTurnCapacity> SessionTurns{};
@@ -279,7 +295,10 @@ struct GameModel {
   PerSlot<PerTech<int32_t>> TechAcquiredTurn{};
 
   // ---- Cities ----
-  PerSlot<std::array<int32_t, kCityCapacity>> PlayerCityCulture{};
+  PerSlot<std::array<int32_t, kCityCapacity>> PlayerCityCulture{};  // sorted by the end of the load
+  // The cities in file order, at most kCityCapacity per player; their culture stays
+  // beside them, unsorted.
+  PerSlot<std::vector<TCityRec>> PlayerCities{};
 
   // ---- Players: record tail ----
   PerSlot<int32_t> PlayerUnitCount{};

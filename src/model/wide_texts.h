@@ -24,6 +24,7 @@ enum class TextField : uint8_t {
   SlotNationDescription,  // row: the slot
   SlotNationAdjective,    // row: the slot
   ReplayText,             // row: the record of ReplayLog; markup removed
+  CityName,               // row: the player; item: the city
   MessageText,            // row: the player; item: the message; markup removed
 };
 

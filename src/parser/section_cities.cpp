@@ -1,8 +1,12 @@
-// The city records of one player: of each city its owner's culture, and over all
-// cities the power of the buildings that stand in them. The rest is passed over.
+// The city records of one player: of each city its place, founding turn, population,
+// name and its owner's culture, and over all cities the power of the buildings that
+// stand in them. The rest is passed over.
+#include <algorithm>
+
 #include "model/wrapping.h"
 #include "parser/list_readers.h"
 #include "parser/sections.h"
+#include "parser/unicode_text.h"
 #include "reference/reference_tables.h"
 
 namespace varnak::parser {
@@ -17,9 +21,18 @@ void AddBuildingPower(FieldReader& r, int32_t& power) {
 }
 
 void ReadCity(FieldReader& r, GameModel& m, size_t slot, int32_t city) {
-  // Two ids, the plot's column and row, two more, the founding turn, one more, the
-  // population.
-  r.SkipInts(2 + 2 + 2 + 1 + 1 + 1);
+  // Cities beyond the table's capacity are read past so the rest of the record
+  // stays in place; their fields have nowhere to go.
+  const bool kept = city < kCityCapacity;
+  TCityRec scratch;
+  TCityRec& rec = kept ? m.PlayerCities[slot].emplace_back() : scratch;
+  r.SkipInts(2);  // two ids
+  rec.X = r.ReadInt();
+  rec.Y = r.ReadInt();
+  r.SkipInts(2);
+  rec.FoundedTurn = r.ReadInt();
+  r.SkipInts(1);
+  rec.Population = r.ReadInt();
   r.SkipInts(54 + 1 + 1 + 23);
   r.SkipBools(9);
   r.SkipInts(4 + 9 * 3 + 2 * 4 + 4 + 7 * 4);
@@ -29,13 +42,17 @@ void ReadCity(FieldReader& r, GameModel& m, size_t slot, int32_t city) {
   r.SkipInts(owner);
   const int32_t culture = r.ReadInt();
   r.SkipInts(kSlotCount - 1 - owner);
-  // Cities beyond the table's capacity are read past so the rest of the record
-  // stays in place; their culture has nowhere to go.
-  if (city < kCityCapacity) m.PlayerCityCulture[slot][static_cast<size_t>(city)] = culture;
+  rec.Culture = culture;
+  if (kept) m.PlayerCityCulture[slot][static_cast<size_t>(city)] = culture;
 
   r.SkipInts(kSlotCount);
   r.SkipBools(4 * kSlotCount);
-  r.SkipUStr();  // name
+  if (kept) {
+    rec.Name = r.ReadUStrView();
+    KeepUnicode(r, m, TextField::CityName, static_cast<int32_t>(slot), city);
+  } else {
+    r.SkipUStr();
+  }
   r.SkipUStr();
   r.SkipInts(4 * 35 + 11);
   r.SkipInts(159 + 159 + 2 * 159);
@@ -78,6 +95,7 @@ void ReadCities(ParseContext& ctx, int slot) {
   r.SetSection("the city records");
   const auto p = static_cast<size_t>(slot);
   const int32_t count = m.PlayerCityCount[p];
+  if (count > 0) m.PlayerCities[p].reserve(static_cast<size_t>(std::min(count, kCityCapacity)));
   for (int32_t c = 0; c < count && r.More(); ++c) ReadCity(r, m, p, c);
 }
 

@@ -43,6 +43,7 @@ void ReadPlot(FieldReader& r, GameModel& m) {
   r.SkipBools(6);
   const uint8_t owner = r.ReadChar();
   TPlotRec plot;
+  plot.Owner = owner;
   plot.PlotType = r.ReadShort();
   plot.TerrainType = r.ReadShort();
   plot.FeatureType = r.ReadShort();

@@ -106,7 +106,11 @@ std::vector<std::string> Utf8Arguments(int argc, char** argv) {
 
 void UseBinaryStandardOutput() { _setmode(_fileno(stdout), _O_BINARY); }
 
+std::FILE* OpenFileForWriting(const std::string& utf8Path) { return _wfopen(Wide(utf8Path).c_str(), L"wb"); }
+
 #else
+
+std::FILE* OpenFileForWriting(const std::string& utf8Path) { return std::fopen(utf8Path.c_str(), "wb"); }
 
 InputFile::InputFile(const std::string& utf8Path) {
   file_ = std::fopen(utf8Path.c_str(), "rb");

@@ -46,6 +46,10 @@ class InputFile {
   int64_t modified_ = 0;
 };
 
+// The file at a UTF-8 path, created or emptied, for writing bytes; null when the system
+// refuses (errno says why). The caller closes it.
+std::FILE* OpenFileForWriting(const std::string& utf8Path);
+
 // A UTF-8 path as the standard library's path, and back.
 std::filesystem::path PathFromUtf8(std::string_view utf8);
 std::string Utf8FromPath(const std::filesystem::path& path);

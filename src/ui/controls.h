@@ -135,6 +135,43 @@ struct ChartControl {
   std::array<ChartSeries, kSeriesCount> Series;
 };
 
+// A picture of the map, one RGB pixel per plot, north up: its top row is the plot
+// table's last row, its left column the table's column 0.
+struct MapPicture {
+  int32_t Width = 0;   // in plots
+  int32_t Height = 0;
+  std::vector<uint8_t> Rgb;  // Width x Height x 3 bytes, row by row from the top
+
+  Color Pixel(int32_t x, int32_t top) const {
+    const size_t at = (static_cast<size_t>(top) * static_cast<size_t>(Width) + static_cast<size_t>(x)) * 3;
+    return {Rgb[at], Rgb[at + 1], Rgb[at + 2]};
+  }
+};
+
+struct LegendEntry {
+  std::string Text;
+  Color Swatch;
+};
+
+// A city drawn on the map: its plot and its name.
+struct MapCity {
+  int32_t X = 0;
+  int32_t Y = 0;
+  std::string Name;
+};
+
+struct MapControl {
+  std::string Mode;  // the name of the mode shown
+  MapPicture Picture;
+  std::vector<LegendEntry> Legend;
+  std::vector<MapCity> Cities;  // only those on the picture
+  // A plot the window asks to be shown in the middle (a city opened from the cities
+  // grid); each request has a new serial.
+  int32_t FocusX = -1;
+  int32_t FocusY = -1;
+  uint32_t FocusSerial = 0;
+};
+
 struct Page {
   std::string Caption;
   bool Visible = true;

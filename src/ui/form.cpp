@@ -10,6 +10,7 @@
 #include "saveio/platform.h"
 #include "saveio/save_loader.h"
 #include "ui/format.h"
+#include "ui/world_map.h"
 
 namespace varnak::ui {
 namespace {
@@ -86,6 +87,7 @@ void TForm1::FormCreate() {
   AttLeaderSel2.Clear();
   SetUpGraphAndLogPages();
   SetUpAnarchyGroup();
+  SetUpWorldPages();
 }
 
 // The caption, the pages, which boxes the user types in, and the selectors that a load
@@ -131,6 +133,7 @@ void TForm1::SetUpGrids() {
   SetRows(TerrainTypeGrid, "TerrainType", reference::TerrainNames);
   SetRows(FeatureTypeGrid, "FeatureType", reference::FeatureNames);
   SetRows(BonusTypeGrid, "BonusType", reference::BonusNames);
+  CitiesGrid.ColumnWidths = {36, 140, 135, 40, 40, 95, 70, 80};
 }
 
 // The default factors of both score groups, and the technology grid's row order.
@@ -182,6 +185,14 @@ void TForm1::SetUpAnarchyGroup() {
   AnarchyLengthL.Text = "= 0 turns";
 }
 
+// The pages beyond the design: the map's modes, an empty map and grid.
+void TForm1::SetUpWorldPages() {
+  WorldMapModeSelect.Items = {kMapModeNames.begin(), kMapModeNames.end()};
+  WorldMapModeSelect.Select(0);
+  DrawWorldMap();
+  PrintCitiesPage();
+}
+
 // ---- Events ----
 
 // The one error policy of both front ends: whatever ends an action is reported as the
@@ -218,6 +229,7 @@ bool TForm1::UserSelect(const std::string& name, int index) {
     else if (box == &PlayerLogSelect) ShowCombatsCheckBoxClick();
     else if (box == &PlayerInfoSelect) PlayerInfoSelectChange();
     else if (box == &AttLeaderSel1 || box == &AttLeaderSel2) AttLeaderSel1Change();
+    else if (box == &WorldMapModeSelect) DrawWorldMap();
     else NewCivicsEChange();  // the three anarchy boxes
   });
   return true;

@@ -137,16 +137,20 @@ struct OrdoResults {
 #define VARNAK_GRIDS(X)                                                                          \
   X(LeadersGrid) X(TeamsGrid) X(TechGrid) X(PlotTypeGrid) X(TerrainTypeGrid) X(FeatureTypeGrid) \
   X(BonusTypeGrid)
+// Controls beyond the design's window, listed after all of its own.
+#define VARNAK_WORLD_CONTROLS(X) X(WorldMapModeSelect) X(WorldMap) X(CitiesGrid)
 
 // The pages, in the order the window shows them; every front end takes the order from here.
 enum PageId : int {
   kBasePage, kMapPage, kLeadersPage, kTeamsPage, kReplayPage, kGraphPage, kPlayerLogPage,
-  kReloadsPage, kPlayerPage, kOrdoPage, kAttitudesPage, kTerrainPage
+  kReloadsPage, kPlayerPage, kOrdoPage, kAttitudesPage, kTerrainPage,
+  kWorldPage, kCitiesPage  // beyond the design: the map and the list of cities
 };
-inline constexpr int kPageCount = kTerrainPage + 1;
+inline constexpr int kPageCount = kCitiesPage + 1;
 inline constexpr const char* kPageCaptions[kPageCount] = {
     "Base",       "Map",     "Leaders", "Teams", "Replay",    "Graph",
     "Player Log", "Reloads", "Player",  "Ordo",  "Attitudes", "Terrain",
+    "World",      "Cities",
 };
 // From this page on, the pages are the analysis pages that a save may withhold.
 inline constexpr int kFirstAnalysisPage = kLeadersPage;
@@ -187,8 +191,15 @@ class TForm1 {
   GridControl FeatureTypeGrid{2, 7};
   GridControl BonusTypeGrid{2, 36};
   ChartControl HistoryChart;
+  SelectControl WorldMapModeSelect;  // "Political", "Terrain", "Resources"
+  MapControl WorldMap;
+  GridControl CitiesGrid{8, 1};  // a row per city the model keeps, below the headers
   std::array<Page, kPageCount> Pages;
   std::string Caption;
+  // A page the window asks the front end to bring forward (a city opened from the
+  // cities grid opens "World"); each request has a new serial.
+  int RequestedPage = -1;
+  uint32_t PageRequestSerial = 0;
 
   // Visits every named control in page order: visit(name, control).
   template <typename Visitor>
@@ -208,6 +219,17 @@ class TForm1 {
   // The "Text encoding" menu: every text of the save on show is written again in the
   // code page chosen; nothing is loaded again and nothing the user set changes.
   void UserChooseEncoding(TextEncoding encoding);
+
+  // A click on the header of column `column` of a grid that sorts (CitiesGrid): sorts
+  // its rows by that column, numbers as numbers; the same column again reverses them.
+  bool UserSortGrid(const std::string& name, int column);
+  // A double-click on row `row` (1 = the first below the headers) of CitiesGrid: opens
+  // "World" on that city's plot.
+  bool UserOpenCity(int row);
+
+  // What the World page says of the plot at (column, row) of the map, in one line;
+  // empty for a plot off the picture.
+  std::string PlotDescription(int32_t column, int32_t row) const;
 
   // ---- Handlers and operations under their window names ----
   void FormCreate();
@@ -231,6 +253,8 @@ class TForm1 {
   void DrawGraph();
   void PrintPlayerInfo();
   void PrintLeaderAttitude();
+  void DrawWorldMap();     // WorldMapModeSelect's change handler too
+  void PrintCitiesPage();
 
   // ---- State behind the controls ----
   const GameModel& Model() const { return *model_; }
@@ -286,6 +310,7 @@ class TForm1 {
   void SetUpScoreGroups();
   void SetUpGraphAndLogPages();
   void SetUpAnarchyGroup();
+  void SetUpWorldPages();
   void PrintSummary();  // the summary steps of PrintData, page by page
   void PrintBasePage();
   void PrintMapPage();
@@ -312,6 +337,21 @@ class TForm1 {
       if (box.Store != nullptr) box.Store(values, (this->*box.Box).Text);
   }
   void CountTerrain();
+  // A save text of player `slot` as the leaders grid shows it, and a city's name.
+  std::string PlayerName(int32_t slot) const;
+  std::string CityName(int32_t slot, size_t index) const;  // city `index` of player `slot`
+  void SortCityRows();  // by the column last clicked, if any
+  void WriteCitiesGrid();
+
+  // Which city each row of CitiesGrid shows, with the raw values its columns sort by.
+  struct CityRow {
+    int32_t Slot = 0;
+    int32_t Index = 0;  // in the player's cities
+    int32_t Number = 0;
+  };
+  std::vector<CityRow> cityRows_;
+  int citiesSortColumn_ = -1;
+  bool citiesSortDescending_ = false;
 
   FormHost& host_;
   std::unique_ptr<GameModel> model_;
@@ -335,6 +375,7 @@ void TForm1::ForEachControl(Visitor&& visit) {
   VARNAK_CHECKS(VARNAK_VISIT)
   VARNAK_GRIDS(VARNAK_VISIT)
   visit("HistoryChart", HistoryChart);
+  VARNAK_WORLD_CONTROLS(VARNAK_VISIT)
 #undef VARNAK_VISIT
 }
 

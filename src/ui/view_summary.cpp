@@ -71,8 +71,11 @@ void TForm1::PrintData() {
     OrdoScoreCalc();
   }
   for (int page = kFirstAnalysisPage; page < kPageCount; ++page) Pages[static_cast<size_t>(page)].Visible = analysis;
+  Pages[kWorldPage].Visible = Pages[kCitiesPage].Visible = m.WorldPagesShown();
 
   CountTerrain();
+  DrawWorldMap();
+  PrintCitiesPage();
 }
 
 void TForm1::PrintSummary() {
@@ -153,11 +156,11 @@ void TForm1::PrintPlayerGrids() {
     const TLeaderInfoRec& slot = m.SlotTable[At(i)];
     const int row = i + 1;
     if (namesOnly) {
-      LeadersGrid.Cell(1, row) = ShowText(slot.SlotName, TextField::SlotName, i);
+      LeadersGrid.Cell(1, row) = PlayerName(i);
       continue;
     }
     if (!m.MetByTeam0(i) && m.RestrictedView != 0) continue;
-    LeadersGrid.Cell(1, row) = ShowText(slot.SlotName, TextField::SlotName, i);
+    LeadersGrid.Cell(1, row) = PlayerName(i);
     if (slot.SlotLeader < 0) continue;
     LeadersGrid.Cell(2, row) = NameOf(reference::LeaderNames, slot.SlotLeader);
     LeadersGrid.Cell(3, row) = m.PlayerAlive[At(i)] != 0 ? Format("%7d", m.PlayerScore[At(i)]) : "      0";
@@ -273,6 +276,8 @@ void TForm1::PrintSaveTexts() {
   NamePlayerSelectors();
   DrawGraph();
   DrawPlayerLog();
+  DrawWorldMap();  // the legend and the city names
+  PrintCitiesPage();
 }
 
 void TForm1::CountTerrain() {

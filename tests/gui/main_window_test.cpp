@@ -2,6 +2,8 @@
 // run, and how it opens saves.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
+#include <QWheelEvent>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,6 +31,7 @@
 #include "ui/qt/log_view.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/startup.h"
+#include "ui/qt/world_map_view.h"
 #include "window_check.h"
 
 using varnak::fixture::DialogWatcher;
@@ -96,6 +99,8 @@ class MainWindowTest : public QObject {
   void theEncodingMenuSwitchesEveryTextLive();
   void theEncodingChosenSurvivesARestart();
   void cleanup();
+  void theMapZoomsPansFitsAndDescribesThePlots();
+  void theCitiesGridSortsAndOpensACityOnTheMap();
 
  private:
   DialogWatcher dialogs_;
@@ -342,7 +347,7 @@ void MainWindowTest::aFifthTextHidesTheAnalysisPages() {
   for (int i = 0; i < pages->count(); ++i)
     if (pages->isTabVisible(i)) shown << pages->tabText(i);
   QCOMPARE(shown, QStringList({QStringLiteral("Base"), QStringLiteral("Map")}));
-  QCOMPARE(pages->count(), 12);  // hidden, not removed
+  QCOMPARE(pages->count(), 14);  // hidden, not removed
 
   s.w.LoadFile(SaveFile(SaveFixture::Basic(), "basic.sav"));
   for (int i = 0; i < pages->count(); ++i) QVERIFY(pages->isTabVisible(i));
@@ -501,6 +506,100 @@ void MainWindowTest::theEncodingChosenSurvivesARestart() {
 
 // Every test starts from a program that was never run.
 void MainWindowTest::cleanup() { QSettings().clear(); }
+
+void MainWindowTest::theMapZoomsPansFitsAndDescribesThePlots() {
+  Shown s;
+  s.w.LoadFile(VARNAK_SAMPLE_SAVE);
+  dialogs_.TakeBoxes();
+  s.ShowPage("World");
+  QApplication::processEvents();
+  auto* canvas = s.Get<varnak::gui::MapCanvas>("WorldMapCanvas");
+  const QImage& image = canvas->Image();
+  QCOMPARE(image.width(), 60);
+  QCOMPARE(image.height(), 40);
+  // Fitted: the whole map shows, plots square.
+  const double fit = canvas->Scale();
+  QVERIFY(fit * 60 <= canvas->width() + 0.5 && fit * 40 <= canvas->height() + 0.5);
+  QVERIFY(fit * 60 >= canvas->width() - 0.5 || fit * 40 >= canvas->height() - 0.5);
+
+  // The wheel zooms around the cursor: the plot under it stays under it.
+  const QPointF at(canvas->width() * 0.3, canvas->height() * 0.6);
+  int32_t column = 0, row = 0, column2 = 0, row2 = 0;
+  QVERIFY(canvas->PlotAt(at, column, row));
+  QWheelEvent wheel(at, canvas->mapToGlobal(at), QPoint(), QPoint(0, 240), Qt::NoButton, Qt::NoModifier,
+                    Qt::NoScrollPhase, false);
+  QApplication::sendEvent(canvas, &wheel);
+  QVERIFY(std::abs(canvas->Scale() - fit * 1.5625) < 1e-9);
+  QVERIFY(canvas->PlotAt(at, column2, row2));
+  QCOMPARE(column2, column);
+  QCOMPARE(row2, row);
+
+  // Dragging moves the picture with the mouse: north is up, so dragging down shows
+  // rows further north under the same point.
+  const QPoint from = at.toPoint();
+  const QPoint step(static_cast<int>(canvas->Scale() * 3), static_cast<int>(canvas->Scale() * 3));
+  int32_t northWestColumn = 0, northWestRow = 0;
+  QVERIFY(canvas->PlotAt(QPointF(from - step), northWestColumn, northWestRow));
+  QVERIFY(northWestColumn < column && northWestRow > row);
+  QTest::mousePress(canvas, Qt::LeftButton, {}, from);
+  QTest::mouseMove(canvas, from + step);
+  QTest::mouseRelease(canvas, Qt::LeftButton, {}, from + step);
+  QVERIFY(canvas->PlotAt(QPointF(from), column2, row2));
+  QCOMPARE(column2, northWestColumn);
+  QCOMPARE(row2, northWestRow);
+
+  // Hovering a plot describes it under the map.
+  const QPointF capital = canvas->PixelOf(12, 10);  // Aurelia's capital
+  QTest::mouseMove(canvas, capital.toPoint());
+  auto* hover = s.Get<QLabel>("WorldMapHover");
+  QCOMPARE(hover->text(), QString::fromStdString(s.w.Form().PlotDescription(12, 10)));
+  QVERIFY(hover->text().contains(QStringLiteral("city: Roma (Aurelia)")));
+
+  QTest::mouseClick(s.Get<QPushButton>("WorldMapFit"), Qt::LeftButton);
+  QCOMPARE(canvas->Scale(), fit);
+
+  // Another mode is another picture, and the picture as shown can be saved.
+  s.w.Form().UserSelect("WorldMapModeSelect", 1);
+  s.w.Render();
+  QVERIFY(varnak::fixture::WindowDifferences(s.w).isEmpty());
+  const QString png = QDir::temp().filePath(QStringLiteral("varnak-world-shown.png"));
+  QVERIFY(canvas->SaveShown(png));
+  QCOMPARE(QImage(png).size(), canvas->size());
+}
+
+void MainWindowTest::theCitiesGridSortsAndOpensACityOnTheMap() {
+  Shown s;
+  s.w.LoadFile(VARNAK_SAMPLE_SAVE);
+  dialogs_.TakeBoxes();
+  s.ShowPage("Cities");
+  QApplication::processEvents();
+  auto* grid = s.Get<QTableWidget>("CitiesGrid");
+  QCOMPARE(grid->rowCount(), s.w.Form().CitiesGrid.Rows - 1);
+  QVERIFY(grid->rowCount() > 5);
+
+  // A click on "Population" sorts by the number, a second one the other way.
+  QHeaderView* header = grid->horizontalHeader();
+  const QPoint population(header->sectionViewportPosition(6) + 5, header->height() / 2);
+  QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, population);
+  for (int r = 1; r < grid->rowCount(); ++r)
+    QVERIFY(grid->item(r - 1, 6)->text().toInt() <= grid->item(r, 6)->text().toInt());
+  QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, population);
+  for (int r = 1; r < grid->rowCount(); ++r)
+    QVERIFY(grid->item(r - 1, 6)->text().toInt() >= grid->item(r, 6)->text().toInt());
+
+  // A double-click opens the map on the city, zoomed in far enough to name it.
+  const int row = 2;
+  const int x = grid->item(row, 3)->text().toInt(), y = grid->item(row, 4)->text().toInt();
+  const QRect cell = grid->visualItemRect(grid->item(row, 1));
+  QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());  // the first click of the two
+  QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+  QApplication::processEvents();
+  QCOMPARE(s.w.PageControl()->tabText(s.w.PageControl()->currentIndex()), QStringLiteral("World"));
+  auto* canvas = s.Get<varnak::gui::MapCanvas>("WorldMapCanvas");
+  QVERIFY(canvas->Scale() >= varnak::gui::MapCanvas::kNamesFrom);
+  const QPointF middle(canvas->width() / 2.0, canvas->height() / 2.0);
+  QVERIFY((canvas->PixelOf(x, y) - middle).manhattanLength() < 1.0);
+}
 
 QTEST_MAIN(MainWindowTest)
 #include "main_window_test.moc"

@@ -20,6 +20,7 @@
 #include "ui/qt/log_view.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/qt_text.h"
+#include "ui/qt/world_map_view.h"
 
 namespace varnak::fixture {
 namespace {
@@ -65,6 +66,7 @@ template <> struct WidgetOf<ui::SelectControl> { using Type = QComboBox; };
 template <> struct WidgetOf<ui::CheckControl> { using Type = QCheckBox; };
 template <> struct WidgetOf<ui::GridControl> { using Type = QTableWidget; };
 template <> struct WidgetOf<ui::ChartControl> { using Type = gui::HistoryChartView; };
+template <> struct WidgetOf<ui::MapControl> { using Type = gui::WorldMapView; };
 
 QStringList Items(const std::vector<std::string>& items) {
   QStringList list;
@@ -168,6 +170,21 @@ bool OnHiddenPage(const QTabWidget* pages, const QWidget* widget) {
   for (int i = 0; i < pages->count(); ++i)
     if (pages->widget(i)->isAncestorOf(widget)) return !pages->isTabVisible(i);
   return false;
+}
+
+void Check(Differences& d, gui::WorldMapView* w, const ui::MapControl& c) {
+  const QImage& image = w->Canvas()->Image();
+  d.Same("picture width", image.width(), static_cast<int>(c.Picture.Width));
+  d.Same("picture height", image.height(), static_cast<int>(c.Picture.Height));
+  int wrong = 0;
+  for (int y = 0; y < image.height() && y < c.Picture.Height; ++y)
+    for (int x = 0; x < image.width() && x < c.Picture.Width; ++x)
+      if (image.pixelColor(x, y) != ToQt(c.Picture.Pixel(x, y))) ++wrong;
+  d.Same("pixels that differ", wrong, 0);
+  QStringList legend, held;
+  for (int i = 0; i < w->Legend()->count(); ++i) legend << w->Legend()->item(i)->text();
+  for (const ui::LegendEntry& entry : c.Legend) held << ToQt(entry.Text);
+  d.Same("legend", legend, held);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <string>
 #include <limits>
 #include <vector>
 
@@ -52,6 +54,53 @@ TEST(CityWriter, LaysOutTheEmptyRecordByteForByte) {
   EXPECT_EQ(CityBytes(c, 5).size(), bytes.size() + 5);
   c.Name = "Delhi";
   EXPECT_EQ(CityBytes(c, 5).size(), bytes.size() + 10);
+}
+
+// Of each city the model keeps its plot, founding turn, population, name and the
+// owner's culture, in file order and unsorted, whatever values they hold.
+TEST(CityFields, AreKeptAtTheirOffsetsInFileOrder) {
+  SaveFixture s = SaveFixture::Basic();
+  auto& cities = s.Players[2].Cities;
+  cities.resize(3);
+  cities[0].X = 7;
+  cities[0].Y = 4;
+  cities[0].FoundedTurn = 0;
+  cities[0].Population = 12;
+  cities[0].Culture = 30;
+  cities[0].Name = fixture::UText::Narrow("Th\xe8" "bes");
+  cities[1].X = -1;  // off the map: kept as read
+  cities[1].Y = 70000;
+  cities[1].FoundedTurn = -5;
+  cities[1].Population = std::numeric_limits<int32_t>::max();
+  cities[1].Culture = 1500;
+  cities[1].Name = "Memphis";  // wide, all below 256
+  cities[2].Name = fixture::UText::Unicode(u"\u041c\u0435\u043c");  // real UTF-16
+  s.Players[3].Cities.resize(1);
+  s.Players[3].Cities[0].Name = "Other";
+
+  const auto m = fixture::Analyse(s);
+  const auto& kept = m->PlayerCities[2];
+  ASSERT_EQ(kept.size(), 3u);
+  EXPECT_EQ(kept[0].Name, "Th\xe8" "bes");
+  EXPECT_EQ(kept[0].X, 7);
+  EXPECT_EQ(kept[0].Y, 4);
+  EXPECT_EQ(kept[0].FoundedTurn, 0);
+  EXPECT_EQ(kept[0].Population, 12);
+  EXPECT_EQ(kept[0].Culture, 30);
+  EXPECT_EQ(kept[1].Name, "Memphis");
+  EXPECT_EQ(kept[1].X, -1);
+  EXPECT_EQ(kept[1].Y, 70000);
+  EXPECT_EQ(kept[1].FoundedTurn, -5);
+  EXPECT_EQ(kept[1].Population, std::numeric_limits<int32_t>::max());
+  EXPECT_EQ(kept[1].Culture, 1500);
+  EXPECT_EQ(m->PlayerCityCulture[2][0], 1500);  // the sorted row is the design's, apart
+  const std::string* whole = m->Unicode.Find(TextField::CityName, 2, 2);
+  ASSERT_NE(whole, nullptr);
+  EXPECT_EQ(*whole, "\u041c\u0435\u043c");
+  ASSERT_EQ(m->PlayerCities[3].size(), 1u);
+  EXPECT_EQ(m->PlayerCities[3][0].Name, "Other");
+  EXPECT_TRUE(m->PlayerCities[4].empty());
+  EXPECT_FALSE(m->Damage.Damaged);
 }
 
 class OwnersCulture : public testing::TestWithParam<int> {};
@@ -152,6 +201,7 @@ TEST_P(CityLayout, KeepsTheRestOfTheSaveInPlace) {
 
   const auto m = fixture::Analyse(s);
   EXPECT_EQ(m->PlayerCityCount[2], GetParam().cityCount);
+  EXPECT_EQ(m->PlayerCities[2].size(), static_cast<size_t>(std::max(GetParam().cityCount, 0)));
   EXPECT_EQ(m->PlayerGold[3], 321);
   EXPECT_EQ(m->PlayerCityCulture[3][0], 654);
   EXPECT_EQ(m->PlayerBuildingPower[3], 2);
@@ -212,6 +262,9 @@ TEST(CityCapacity, CitiesBeyondFiveHundredAreReadPast) {
   EXPECT_EQ(m->PlayerCityCount[17], 502);
   EXPECT_EQ(m->PlayerCityCulture[17][0], 5000);
   EXPECT_EQ(m->PlayerCityCulture[17][499], 10);
+  ASSERT_EQ(m->PlayerCities[17].size(), 500u);
+  EXPECT_EQ(m->PlayerCities[17][499].Culture, 5000);  // unsorted: the 500th city's own
+  EXPECT_TRUE(m->PlayerCities[18].empty());
   EXPECT_EQ(m->PlayerBuildingPower[17], 2);
   EXPECT_EQ(m->PlayerCityCulture[18][0], 0);
   EXPECT_EQ(m->PlayerCityCulture[18][1], 0);
@@ -225,6 +278,7 @@ TEST(CityCount, BeyondTheDataStopsWhereTheDataEnds) {
   const auto m = fixture::Analyse(s);
   EXPECT_EQ(m->PlayerCityCount[1], std::numeric_limits<int32_t>::max());
   EXPECT_EQ(m->PlayerGold[1], 75);
+  EXPECT_LE(m->PlayerCities[1].size(), 2u);  // what the data held, not what the count claimed
   EXPECT_TRUE(m->Damage.Damaged);
   EXPECT_EQ(m->Damage.Section, "the city records");
 }

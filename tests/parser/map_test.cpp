@@ -113,6 +113,8 @@ TEST_P(PlotOwnership, CountsLandOfPlayersOnlyAndStoresTheCodesWhatever) {
     EXPECT_EQ(m->PlayerOwnedLand[c.owner], c.counted);
   }
   ExpectPlot(*m, 3, 2, {c.plotType, 5, -1, -1});
+  EXPECT_EQ(m->PlotTable.At(2, 3).Owner, c.owner);  // kept as read, players or not
+  EXPECT_EQ(m->PlotTable.At(2, 4).Owner, fixture::kNoOwner);
 }
 
 INSTANTIATE_TEST_SUITE_P(Owners, PlotOwnership,
@@ -291,6 +293,7 @@ TEST(Map, RecordsOffTheMapAreCountedButNotStored) {
   const auto m = fixture::Analyse(s);
   EXPECT_EQ(m->PlayerOwnedLand[4], 4);
   for (int x = 0; x < 4; ++x) ExpectPlot(*m, x, 0, {0, 0, 0, 0});  // no record wrote them
+  for (int x = 0; x < 4; ++x) EXPECT_EQ(m->PlotTable.At(0, x).Owner, kNoPlotOwner);
   ExpectPlot(*m, 4, 0, {2, 0, -1, -1});
   ExpectTeamsInPlace(*m);
 }

@@ -124,7 +124,13 @@ int32_t WritePlayerHead(ByteWriter& w, const PlayerHeadFixture& h, int32_t cityC
 }
 
 void WriteCity(ByteWriter& w, const CityFixture& c, int slot) {
-  Filler(w, 2 + 2 + 2 + 1 + 1 + 1);
+  Filler(w, 2);
+  w.I32(c.X);
+  w.I32(c.Y);
+  Filler(w, 2);
+  w.I32(c.FoundedTurn);
+  Filler(w, 1);
+  w.I32(c.Population);
   Filler(w, 54 + 1 + 1 + 23);
   BoolFiller(w, 9);
   Filler(w, 4 + 9 * 3 + 2 * 4 + 4 + 7 * 4);

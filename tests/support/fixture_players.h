@@ -56,6 +56,10 @@ struct PlayerHeadFixture {
 // One city record. The other players' culture values and every field the
 // analyzer passes over are written with synthetic content.
 struct CityFixture {
+  int32_t X = 3;             // the city's plot column and row
+  int32_t Y = 2;
+  int32_t FoundedTurn = 12;
+  int32_t Population = 5;
   int32_t Culture = 1250;  // the owner's culture in the city, in hundredths
   std::array<int32_t, 159> Buildings{};        // first building set: count per building type
   std::array<int32_t, 159> SecondBuildings{};  // second building set, of the same kind

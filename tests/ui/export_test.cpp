@@ -4,6 +4,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "app/png_file.h"
 #include "app/window_report.h"
 #include "support/case_name.h"
 #include "ui/export_csv.h"
@@ -126,6 +127,28 @@ TEST(ReportExport, WritesEachKindAsTheWindowHoldsItAfterTheEvents) {
   for (const char* name : names)
     EXPECT_EQ(Slurp(fixture::TempPath(std::string(name) + ".csv")), *ui::CsvOfControl(f.Form, name)) << name;
   EXPECT_NE(Slurp(fixture::TempPath("PlayerLog.csv")).find("A fight"), std::string::npos);
+}
+
+// The map goes out as the PNG of the picture the window holds, one pixel per plot.
+TEST(ReportExport, WritesTheMapAsThePictureOfTheModeShown) {
+  if (!app::PngAvailable()) GTEST_SKIP() << "this build writes no PNG";
+  fixture::FormFixture f;
+  f.Host.NextFile = VARNAK_SAMPLE_SAVE;
+  f.Form.UserLoad();
+  f.Form.UserSelect("WorldMapModeSelect", 1);
+  ASSERT_GT(f.Form.WorldMap.Picture.Width, 0);
+  const std::string expected = fixture::TempPath("map-expected.png");
+  std::string why;
+  ASSERT_TRUE(app::WritePng(f.Form.WorldMap.Picture, expected, why)) << why;
+
+  const std::string written = fixture::TempPath("map-report.png");
+  std::ostringstream out, err;
+  ASSERT_EQ(app::RunReport({"--select", "WorldMapModeSelect=1", "--export", "WorldMap=" + written,
+                            VARNAK_SAMPLE_SAVE},
+                           out, err),
+            0)
+      << err.str();
+  EXPECT_EQ(Slurp(written), Slurp(expected));
 }
 
 struct ExportFailure {

@@ -45,14 +45,17 @@ TEST(Report, PrintsEveryPageAndEveryNamedControlAtStartUp) {
   EXPECT_EQ(r.state["caption"], "Varnak Skarn Save Analyzer (version 1.06)");
   EXPECT_EQ(r.state["load"], json::parse(R"({"file":null,"ok":false,"error":null,"warnings":[],"codepage":"cp1252"})"));
   EXPECT_EQ(r.state["errors"], json::array());
-  ASSERT_EQ(r.state["pages"].size(), 12u);
+  ASSERT_EQ(r.state["pages"].size(), 14u);
   EXPECT_EQ(r.state["pages"][6], json::parse(R"({"caption":"Player Log","visible":true})"));
+  EXPECT_EQ(r.state["pages"][12], json::parse(R"({"caption":"World","visible":true})"));
+  EXPECT_EQ(r.state["pages"][13], json::parse(R"({"caption":"Cities","visible":true})"));
   const json& c = r.state["controls"];
   std::map<std::string, int> kinds;
   for (const auto& [name, control] : c.items()) ++kinds[control["kind"].get<std::string>()];
-  EXPECT_EQ(kinds["select"], 8);
+  EXPECT_EQ(kinds["select"], 9);
   EXPECT_EQ(kinds["check"], 3);
-  EXPECT_EQ(kinds["grid"], 7);
+  EXPECT_EQ(kinds["grid"], 8);
+  EXPECT_EQ(kinds["map"], 1);
   EXPECT_EQ(kinds["chart"], 1);
   EXPECT_EQ(kinds["log"], 2);
   EXPECT_EQ(kinds["list"], 4);
@@ -71,6 +74,10 @@ TEST(Report, PrintsEveryPageAndEveryNamedControlAtStartUp) {
   EXPECT_EQ(c["HistoryChart"]["series"].size(), 19u);
   EXPECT_EQ(c["HistoryChart"]["series"][8]["color"], "#FFFFFF");
   EXPECT_EQ(c["HistoryChart"]["axis"], json::parse(R"({"min":0,"max":0})"));
+  EXPECT_EQ(c["WorldMap"], json::parse(R"({"kind":"map","mode":"Political","width":0,"height":0,"legend":[]})"));
+  EXPECT_EQ(c["WorldMapModeSelect"]["items"], json::parse(R"(["Political","Terrain","Resources"])"));
+  EXPECT_EQ(c["CitiesGrid"]["cells"],
+            json::parse(R"([["\u2116","City","Owner","X","Y","Founded","Population","Culture"]])"));
 }
 
 TEST(Report, LoadsTheSaveThenRunsTheEventsInCommandLineOrder) {

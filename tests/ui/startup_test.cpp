@@ -11,7 +11,8 @@ TEST(StartUp, SetsCaptionPagesHeadersAndDefaults) {
   const ui::TForm1& w = f.Form;
   EXPECT_EQ(w.Caption, "Varnak Skarn Save Analyzer (version 1.06)");
   const char* pages[] = {"Base", "Map", "Leaders", "Teams", "Replay", "Graph",
-                         "Player Log", "Reloads", "Player", "Ordo", "Attitudes", "Terrain"};
+                         "Player Log", "Reloads", "Player", "Ordo", "Attitudes", "Terrain",
+                         "World", "Cities"};
   for (int i = 0; i < ui::kPageCount; ++i) {
     EXPECT_EQ(w.Pages[static_cast<size_t>(i)].Caption, pages[i]);
     EXPECT_TRUE(w.Pages[static_cast<size_t>(i)].Visible);

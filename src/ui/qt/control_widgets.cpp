@@ -18,6 +18,7 @@
 #include "ui/qt/log_view.h"
 #include "ui/qt/look.h"
 #include "ui/qt/qt_text.h"
+#include "ui/qt/world_map_view.h"
 
 namespace varnak::gui {
 namespace {
@@ -90,6 +91,15 @@ QTableWidget* MakeGrid(const ui::GridControl& state) {
   grid->setWordWrap(false);
   grid->setAlternatingRowColors(true);
   return grid;
+}
+
+// The grids whose rows the window sorts by a header and opens by a double-click.
+void ReportSortingAndOpening(QTableWidget* grid, const std::string& name, ControlEvents& events) {
+  grid->horizontalHeader()->setSectionsClickable(true);
+  QObject::connect(grid->horizontalHeader(), &QHeaderView::sectionClicked, grid,
+                   [&events, name](int column) { events.HeaderClicked(name, column); });
+  QObject::connect(grid, &QTableWidget::cellDoubleClicked, grid,
+                   [&events, name](int row, int) { events.RowOpened(name, row + 1); });
 }
 
 QListWidget* MakeList() {
@@ -220,9 +230,13 @@ ControlWidgets::ControlWidgets(ui::TForm1& form, ControlEvents& events) {
     else if constexpr (std::is_same_v<C, ui::CheckControl>) widget = MakeCheck(name, events);
     else if constexpr (std::is_same_v<C, ui::GridControl>) widget = MakeGrid(control);
     else if constexpr (std::is_same_v<C, ui::ChartControl>) widget = new HistoryChartView();
+    else if constexpr (std::is_same_v<C, ui::MapControl>)
+      widget = new WorldMapView([&form](int32_t x, int32_t y) { return form.PlotDescription(x, y); });
     else static_assert(!sizeof(C), "a kind of control without a widget");
     widget->setObjectName(ToQt(name));
     widgets_.emplace(name, widget);
+    if (&control == static_cast<const void*>(&form.CitiesGrid))
+      ReportSortingAndOpening(static_cast<QTableWidget*>(widget), name, events);
   });
 }
 
@@ -243,6 +257,7 @@ QCheckBox* ControlWidgets::Check(std::string_view name) const { return Get<QChec
 QTableWidget* ControlWidgets::Grid(std::string_view name) const { return Get<QTableWidget>(name); }
 HistoryChartView* ControlWidgets::Chart(std::string_view name) const { return Get<HistoryChartView>(name); }
 QWidget* ControlWidgets::Widget(std::string_view name) const { return Get<QWidget>(name); }
+WorldMapView* ControlWidgets::Map(std::string_view name) const { return Get<WorldMapView>(name); }
 
 std::vector<std::string> ControlWidgets::Unplaced() const {
   std::vector<std::string> names;
@@ -287,6 +302,7 @@ void ControlWidgets::Render(ui::TForm1& form, int page) {
     else if constexpr (std::is_same_v<C, ui::GridControl>)
       gui::Render(static_cast<QTableWidget*>(widget), control, gridWidths_[name]);
     else if constexpr (std::is_same_v<C, ui::ChartControl>) static_cast<HistoryChartView*>(widget)->Show(control);
+    else if constexpr (std::is_same_v<C, ui::MapControl>) static_cast<WorldMapView*>(widget)->Show(control);
   });
 }
 

@@ -27,6 +27,7 @@ namespace varnak::gui {
 
 class HistoryChartView;
 class LogView;
+class WorldMapView;
 
 // What the user did to a control, by the control's name.
 class ControlEvents {
@@ -37,6 +38,8 @@ class ControlEvents {
   virtual void Chosen(const std::string& name, int index) = 0;  // an entry picked, the same one too
   virtual void Typed(const std::string& name, const std::string& text) = 0;  // editable drop-down
   virtual void Clicked(const std::string& name, bool checked) = 0;
+  virtual void HeaderClicked(const std::string& grid, int column) = 0;  // a grid that sorts
+  virtual void RowOpened(const std::string& grid, int row) = 0;  // double-click; row 1 is the first below the headers
 };
 
 class ControlWidgets {
@@ -55,6 +58,7 @@ class ControlWidgets {
   QTableWidget* Grid(std::string_view name) const;
   HistoryChartView* Chart(std::string_view name) const;
   QWidget* Widget(std::string_view name) const;  // of any kind
+  WorldMapView* Map(std::string_view name) const;
 
   // Names of the widgets that no page has placed (a layout fault).
   std::vector<std::string> Unplaced() const;

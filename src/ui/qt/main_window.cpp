@@ -52,6 +52,8 @@ PageBuilder BuilderOf(ui::PageId page) {
     case ui::kOrdoPage: return BuildOrdoPage;
     case ui::kAttitudesPage: return BuildAttitudesPage;
     case ui::kTerrainPage: return BuildTerrainPage;
+    case ui::kWorldPage: return BuildWorldPage;
+    case ui::kCitiesPage: return BuildCitiesPage;
   }
   return nullptr;
 }
@@ -166,6 +168,12 @@ void MainWindow::Render() {
     if (pages_->tabText(i) != text) pages_->setTabText(i, text);
     if (pages_->isTabVisible(i) != page.Visible) pages_->setTabVisible(i, page.Visible);
   }
+  if (form_.PageRequestSerial != pageRequestShown_) {
+    pageRequestShown_ = form_.PageRequestSerial;
+    // The page comes on the screen first, so that a map asked to centre on a city
+    // renders at the size it is shown.
+    if (form_.RequestedPage >= 0 && form_.RequestedPage < ui::kPageCount) pages_->setCurrentIndex(form_.RequestedPage);
+  }
   RenderPage(pages_->currentIndex());
   if (encodingMenu_ != nullptr) encodingMenu_->Render(form_);
 }
@@ -231,6 +239,14 @@ void MainWindow::Typed(const std::string& name, const std::string& text) {
 
 void MainWindow::Clicked(const std::string& name, bool checked) {
   Dispatch([&] { form_.UserCheck(name, checked); });
+}
+
+void MainWindow::HeaderClicked(const std::string& grid, int column) {
+  Dispatch([&] { form_.UserSortGrid(grid, column); });
+}
+
+void MainWindow::RowOpened(const std::string& grid, int row) {
+  if (grid == "CitiesGrid") Dispatch([&] { form_.UserOpenCity(row); });
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {

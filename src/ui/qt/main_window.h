@@ -75,6 +75,8 @@ class MainWindow : public QMainWindow, private ControlEvents {
   void Chosen(const std::string& name, int index) override;
   void Typed(const std::string& name, const std::string& text) override;
   void Clicked(const std::string& name, bool checked) override;
+  void HeaderClicked(const std::string& grid, int column) override;
+  void RowOpened(const std::string& grid, int row) override;
 
   // Runs one user action on the window, then renders it.
   template <typename Action>
@@ -110,6 +112,7 @@ class MainWindow : public QMainWindow, private ControlEvents {
   EncodingMenu* encodingMenu_ = nullptr;
   bool busy_ = false;     // an action runs (its message box may be open)
   bool closing_ = false;  // the widgets are being destroyed
+  uint32_t pageRequestShown_ = 0;  // the window's last page request that was carried out
 };
 
 }  // namespace varnak::gui

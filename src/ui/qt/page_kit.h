@@ -73,5 +73,7 @@ QWidget* BuildPlayerPage(const PageKit& kit);
 QWidget* BuildOrdoPage(const PageKit& kit);
 QWidget* BuildAttitudesPage(const PageKit& kit);
 QWidget* BuildTerrainPage(const PageKit& kit);
+QWidget* BuildWorldPage(const PageKit& kit);
+QWidget* BuildCitiesPage(const PageKit& kit);
 
 }  // namespace varnak::gui
