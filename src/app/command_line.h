@@ -33,6 +33,9 @@ inline CLI::Option* AddCodePageOption(CLI::App& cli, std::string& name) {
 // cannot be understood; nothing when the run goes on.
 inline std::optional<int> ParseCommandLine(CLI::App& cli, const std::vector<std::string>& args,
                                            std::ostream& out, std::ostream& err) {
+  // CLI11 would take "/x.sav" for an option "/x.sav" on Windows: the same command line
+  // everywhere, options with dashes only.
+  cli.allow_windows_style_options(false);
   std::vector<std::string> argv(args.rbegin(), args.rend());  // CLI11 takes them last first
   try {
     cli.parse(argv);

@@ -180,9 +180,6 @@ int RunReport(const std::vector<std::string>& args, std::ostream& out, std::ostr
   if (AsksForTable(args)) return RunTable(args, out, err);
   CLI::App cli("The analyzer's window without a screen: prints its whole state as JSON.",
                "varnak-report");
-  // CLI11 would take "/x.sav" for an option "/x.sav" on Windows: the same command line
-  // everywhere, options with dashes only.
-  cli.allow_windows_style_options(false);
   cli.footer(std::string("Many saves at once:\n") + kTableUsage);
   std::vector<std::string> selects, checks, edits, types, exports;
   std::vector<std::string> saves;
