@@ -15,7 +15,7 @@ std::optional<std::string> ChartReadout(const TForm1& form, int series, int32_t 
     std::string month;
     int32_t scratchElapsed = m.ElapsedTurns;  // a date shown moves no turn count
     std::string date = PlainYear(Turn2Date(m.GameSpeed, turn, month, scratchElapsed));
-    if (!month.empty()) date += " " + Latin1ToUtf8(month);
+    if (!month.empty()) date += " " + month;  // a name from the game's table
     return Format("%s, turn %d (%s): %s %d", line.Title.c_str(), turn, date.c_str(),
                   form.GraphSelect.Text.c_str(), y);
   }

@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "saveio/codepage.h"
 #include "saveio/platform.h"
 
 namespace varnak::ui {
@@ -68,8 +67,6 @@ std::string Format(const char* format, ...) {
   DropMinusOfZero(out);
   return out;
 }
-
-std::string Latin1ToUtf8(std::string_view latin1) { return ToUtf8(latin1, CodePage::Latin1); }
 
 LogFields WriteLogLine(std::string& out, int32_t turn, int32_t year, std::string_view month,
                        std::string_view shown) {

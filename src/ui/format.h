@@ -25,9 +25,6 @@ namespace varnak::ui {
 // printf-style formatting in the C locale.
 std::string Format(const char* format, ...) __attribute__((format(VARNAK_PRINTF_FORMAT, 1, 2)));
 
-// An 8-bit text as Latin-1 (byte n is the character U+00nn). The views show the save's
-// texts through TForm1::ShowText, in the code page in force.
-std::string Latin1ToUtf8(std::string_view latin1);
 
 // The error report of a conversion that failed, worded as the window words it.
 class ConvertError : public std::runtime_error {

@@ -13,7 +13,7 @@ std::optional<StatusLine> StatusAfterLoad(const TForm1& form, int64_t loadMillis
   line.File = Utf8FromPath(PathFromUtf8(*load.File).filename());
   const GameModel& m = form.Model();
   std::string date = PlainYear(m.CurrentYear);
-  if (!m.CurrentMonth.empty()) date += " " + Latin1ToUtf8(m.CurrentMonth);
+  if (!m.CurrentMonth.empty()) date += " " + m.CurrentMonth;  // a name from the game's table
   line.TurnAndDate = Format("Turn %d, ", m.CurrentTurn) + date;
   line.LoadTime = Format("Loaded in %lld ms", static_cast<long long>(loadMilliseconds));
   return line;
