@@ -47,6 +47,9 @@ NameMatcher::NameMatcher(std::span<const std::string_view> names) : byteClass_(2
     }
   }
   sameName_ = std::move(sameName);
+  leads_.assign(256, 0);
+  for (std::string_view name : names)
+    if (!name.empty()) leads_[static_cast<unsigned char>(name.front())] = 1;
 
   // Breadth first, so that a state's failure state is complete before the state
   // itself is resolved.
@@ -105,9 +108,18 @@ void NameMatcher::Find(std::string_view text, std::vector<int32_t>& found) const
   found.clear();
   const int32_t* next = next_.data();
   const uint8_t* byteClass = byteClass_.data();
+  const uint8_t* leads = leads_.data();
+  const auto* pos = reinterpret_cast<const uint8_t*>(text.data());
+  const uint8_t* const end = pos + text.size();
   int32_t row = 0;
-  for (char c : text) {
-    const int32_t step = next[row + byteClass[static_cast<unsigned char>(c)]];
+  while (pos != end) {
+    // At the root a byte that starts no name leads back to the root, and such bytes
+    // are most of a text; skipping them costs no chain of dependent loads.
+    if (row == 0) {
+      while (pos != end && leads[*pos] == 0) ++pos;
+      if (pos == end) break;
+    }
+    const int32_t step = next[row + byteClass[*pos++]];
     row = step & ~kEmits;
     if ((step & kEmits) == 0) continue;
     const int32_t at = row / static_cast<int32_t>(classCount_);

@@ -35,6 +35,8 @@ class NameMatcher {
   // Bytes that occur in no name share class 0; each other byte has its own class.
   std::vector<uint8_t> byteClass_;
   size_t classCount_ = 1;
+  // leads_[byte]: 1 when some name starts with the byte.
+  std::vector<uint8_t> leads_;
   // next_[state * classCount_ + class]: the automaton's resolved transitions. Once
   // built, each holds its target's row (target * classCount_), so that a step is one
   // addition and one load, marked with kEmits as above.
