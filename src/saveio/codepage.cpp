@@ -1,6 +1,7 @@
 #include "saveio/codepage.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace varnak {
 namespace {
@@ -102,13 +103,20 @@ char16_t CodePageChar(CodePage page, uint8_t byte) {
 
 void AppendUtf8(std::string_view text, CodePage page, std::string& out) {
   out.reserve(out.size() + text.size());
-  for (char c : text) {
-    const auto byte = static_cast<uint8_t>(c);
-    if (byte < 0x80) {
-      out.push_back(c);
-    } else {
-      AppendCodePoint(CodePageChar(page, byte), out);
+  // Texts are mostly ASCII, which stays as it is: runs of it are copied whole.
+  size_t i = 0;
+  while (i < text.size()) {
+    size_t ascii = i;
+    for (; ascii + 8 <= text.size(); ascii += 8) {
+      uint64_t eight;
+      std::memcpy(&eight, text.data() + ascii, sizeof eight);
+      if ((eight & 0x8080808080808080u) != 0) break;
     }
+    while (ascii < text.size() && static_cast<uint8_t>(text[ascii]) < 0x80) ++ascii;
+    out.append(text.data() + i, ascii - i);
+    if (ascii == text.size()) break;
+    AppendCodePoint(CodePageChar(page, static_cast<uint8_t>(text[ascii])), out);
+    i = ascii + 1;
   }
 }
 

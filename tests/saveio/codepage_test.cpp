@@ -4,6 +4,7 @@
 #endif
 
 #include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -77,6 +78,21 @@ TEST(CodePage, WesternPunctuationAndCyrillicWordsReadAsWritten) {
   std::string out = "kept ";
   AppendUtf8("\x93quoted\x94", CodePage::Cp1252, out);
   EXPECT_EQ(out, "kept “quoted”");
+}
+
+// Long texts are converted in runs of ASCII: every byte, wherever it stands in a run,
+// converts as it does alone.
+TEST(CodePage, ALongTextConvertsAsItsBytesDoOneByOne) {
+  std::mt19937 random(20261211u);
+  for (int round = 0; round < 500; ++round) {
+    std::string text(random() % 40, 'a');
+    for (char& c : text) c = static_cast<char>(random() % 5 == 0 ? 0x80 + random() % 128 : 0x20 + random() % 95);
+    for (CodePage page : {CodePage::Cp1252, CodePage::Cp1251, CodePage::Latin1}) {
+      std::string oneByOne;
+      for (char c : text) oneByOne += ToUtf8(std::string(1, c), page);
+      ASSERT_EQ(ToUtf8(text, page), oneByOne) << "round " << round;
+    }
+  }
 }
 
 TEST(CodePage, NamesGoBothWays) {
