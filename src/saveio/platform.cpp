@@ -94,6 +94,9 @@ int64_t CurrentProcessId() { return static_cast<int64_t>(GetCurrentProcessId());
 
 void ReleasePages(void*, void*) {}
 
+// Large pages on Windows need a privilege that users do not hold.
+void PreferLargePages(void*, void*) {}
+
 std::vector<std::string> Utf8Arguments(int argc, char** argv) {
   std::vector<std::string> args;
   int count = 0;
@@ -156,6 +159,19 @@ void ReleasePages(void* from, void* to) {
   const uintptr_t first = (reinterpret_cast<uintptr_t>(from) + page - 1) / page * page;
   const uintptr_t last = reinterpret_cast<uintptr_t>(to) / page * page;
   if (last > first) ::madvise(reinterpret_cast<void*>(first), last - first, MADV_DONTNEED);
+}
+
+void PreferLargePages(void* from, void* to) {
+#ifdef MADV_HUGEPAGE
+  constexpr uintptr_t kLarge = uintptr_t{2} << 20;
+  const uintptr_t first = (reinterpret_cast<uintptr_t>(from) + kLarge - 1) / kLarge * kLarge;
+  const uintptr_t last = reinterpret_cast<uintptr_t>(to) / kLarge * kLarge;
+  // Advice only: where the system has no large pages the memory stays as it was.
+  if (last > first) (void)::madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
+#else
+  (void)from;
+  (void)to;
+#endif
 }
 
 std::vector<std::string> Utf8Arguments(int argc, char** argv) {
