@@ -19,8 +19,12 @@ struct ParseContext {
   GameModel* Previous = nullptr;
 };
 
+// How many places the session scan tests at once: the widest the processor offers,
+// or the portable sixteen (the two find the same).
+enum class ScanWidth { Widest, Portable };
+
 // Session markers of the replay log, collected before the body is walked.
-void ScanSessions(const SaveImage& image, GameModel& model);
+void ScanSessions(const SaveImage& image, GameModel& model, ScanWidth width = ScanWidth::Widest);
 
 void ReadSaveHeader(ParseContext& ctx);
 void ReadGameRecord(ParseContext& ctx);

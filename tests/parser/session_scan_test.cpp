@@ -75,7 +75,8 @@ TEST(SessionScan, KeepsTheFirst4096MatchesInMarkerOrder) {
 
 // What the scan finds is what one FindUStr search after the other finds, marker by
 // marker, on bodies of random bytes with markers planted anywhere: at the ends, across
-// the places the scan tests together, overlapping, and with any header length.
+// the places the scan tests together, overlapping, and with any header length; at
+// the widest the processor offers and at the portable width.
 TEST(SessionScan, AgreesWithOneSearchPerMarker) {
   constexpr std::string_view kMarkers[] = {"Session", "\xD1\xE5\xF1\xF1\xE8\xFF",
                                            "Lancement de la session"};
@@ -110,9 +111,12 @@ TEST(SessionScan, AgreesWithOneSearchPerMarker) {
     }
     std::sort(expected.begin(), expected.end());
 
-    GameModel m;
-    parser::ScanSessions(image, m);
-    ASSERT_EQ(m.SessionTurns, expected) << "round " << round;
+    for (parser::ScanWidth width : {parser::ScanWidth::Widest, parser::ScanWidth::Portable}) {
+      GameModel m;
+      parser::ScanSessions(image, m, width);
+      ASSERT_EQ(m.SessionTurns, expected)
+          << "round " << round << (width == parser::ScanWidth::Portable ? ", portable" : "");
+    }
   }
 }
 
