@@ -47,7 +47,7 @@ void ReadReplayLog(FieldReader& r, GameModel& m, GameModel* previous) {
     TReplayMsgRec& rec = inLog ? log.Slot() : past;
     rec.Turn = r.ReadInt();
     for (int32_t& kept : rec.Kept) kept = r.ReadInt();
-    CutMacros(r.ReadUStrView(), rec.Text);
+    ReadCutText(r, rec.Text);
     rec.Kind = r.ReadInt();
     if (inLog && r.More()) {
       log.Keep();

@@ -97,7 +97,7 @@ void ReadMessages(FieldReader& r, GameModel& m, GameModel* previous, size_t row,
   std::string unicode;
   for (int32_t j = 0; j < count && r.More(); ++j) {
     TMessageRec& rec = j < kMessageCapacity ? table.Slot() : past;
-    CutMacros(r.ReadUStrView(), rec.MessageText);
+    ReadCutText(r, rec.MessageText);
     const bool aboveByte = TakeUnicode(r, unicode, true);
     r.SkipUStr();
     r.SkipUStr();

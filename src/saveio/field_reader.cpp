@@ -84,14 +84,17 @@ void FieldReader::NoteAboveByte(const uint8_t* raw, size_t count) {
   for (size_t i = 0; i < end; ++i) units_[i] = static_cast<char16_t>(raw[i * 2] | raw[i * 2 + 1] << 8);
 }
 
-std::string_view FieldReader::ReadUStrView() {
+void FieldReader::ReadUStrInto(std::string& text) {
   aboveByte_ = false;
   bool wide = false;
   const int32_t n = TextHead(wide);
-  if (n == 0) return {};
+  if (n == 0) {
+    text.clear();
+    return;
+  }
   const auto count = static_cast<size_t>(n);
-  text_.resize(count);
-  char* out = text_.data();
+  text.resize(count);
+  char* out = text.data();
   const int64_t bytes = wide ? int64_t{n} * 2 : n;
   if (cursor_ >= 0 && cursor_ + bytes <= DataEnd()) {
     const uint8_t* in = data_.data() + cursor_;
@@ -117,7 +120,12 @@ std::string_view FieldReader::ReadUStrView() {
     NoteAboveByte(reinterpret_cast<const uint8_t*>(raw.data()), count);
   }
   const void* zero = std::memchr(out, 0, count);
-  return std::string_view(out, zero != nullptr ? static_cast<size_t>(static_cast<const char*>(zero) - out) : count);
+  if (zero != nullptr) text.resize(static_cast<size_t>(static_cast<const char*>(zero) - out));
+}
+
+std::string_view FieldReader::ReadUStrView() {
+  ReadUStrInto(text_);
+  return text_;
 }
 
 std::string FieldReader::ReadUStr() { return std::string(ReadUStrView()); }

@@ -57,7 +57,9 @@ class FieldReader {
   // The same text as ReadUStr, in a buffer of the reader's that the next read of a
   // text overwrites: for texts that are cut or converted before they are kept.
   std::string_view ReadUStrView();
-  // Whether the text last read by ReadUStr or ReadUStrView holds a character above
+  // The same text written into `text` (whose memory is reused).
+  void ReadUStrInto(std::string& text);
+  // Whether the text last read by ReadUStr, ReadUStrView or ReadUStrInto holds a character above
   // 255 before its first character 0. Such a text is real UTF-16; its low bytes, which
   // the readers return, are not the text, and AboveByteUnits() holds it whole (up to
   // that character 0) until the next text is read.
