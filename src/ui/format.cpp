@@ -59,11 +59,18 @@ std::string Format(const char* format, ...) {
   va_start(args, format);
   va_list copy;
   va_copy(copy, args);
-  const int n = std::vsnprintf(nullptr, 0, format, copy);
-  va_end(copy);
-  std::string out(n > 0 ? static_cast<size_t>(n) : 0, '\0');
-  if (n > 0) std::vsnprintf(out.data(), out.size() + 1, format, args);
+  // Nearly every text fits the buffer on the stack, and is then printed once.
+  char small[128];
+  const int n = std::vsnprintf(small, sizeof small, format, args);
   va_end(args);
+  std::string out;
+  if (n > 0 && static_cast<size_t>(n) < sizeof small) {
+    out.assign(small, static_cast<size_t>(n));
+  } else if (n > 0) {
+    out.resize(static_cast<size_t>(n));
+    std::vsnprintf(out.data(), out.size() + 1, format, copy);
+  }
+  va_end(copy);
   DropMinusOfZero(out);
   return out;
 }

@@ -77,6 +77,14 @@ TEST(Formatting, ZeroHasNoMinusSign) {
   EXPECT_EQ(Format("%7.2f", -0.89), "  -0.89");
 }
 
+// Texts of every length around the buffer a short text is printed into, whole.
+TEST(Formatting, TextsOfAnyLengthComeOutWhole) {
+  for (const size_t length : {0u, 1u, 121u, 122u, 123u, 5000u}) {  // 121 + 6: 127 characters
+    const std::string text(length, 'x');
+    EXPECT_EQ(Format("%s|%5.1f", text.c_str(), -0.01), text + "|  0.0") << length;
+  }
+}
+
 TEST(Formatting, TimesAndYears) {
   EXPECT_EQ(HoursMinutesSeconds(3725), "     1:02:05");
   EXPECT_EQ(HoursMinutesSeconds(90061), "    25:01:01");
