@@ -6,6 +6,7 @@
 #include <vector>
 
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#define VARNAK_SCAN_AVX2 1
 #include <immintrin.h>
 #endif
 
@@ -39,8 +40,7 @@ bool MarkerAt(const uint8_t* data, int64_t length, size_t k, int64_t i) {
   return true;
 }
 
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-#define VARNAK_SCAN_AVX2 1
+#ifdef VARNAK_SCAN_AVX2
 // From `i` on, in steps of 32, the first place whose 32 starts hold a marker's first
 // two characters (its first and third byte), or the first that leaves fewer than 34
 // bytes to read. Twice the starts of the portable loop for each instruction, where
